@@ -1,0 +1,39 @@
+# The window layer on top of the core: Qt 6 Widgets.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+# Templates as data and the widgets they are turned into.
+add_library(kovwidgets STATIC
+    resources/MainDialogTemplate.cpp
+    resources/AboutDialogTemplate.cpp
+    resources/Strings.cpp
+    resources/resources.qrc
+    resources/ProgramIcon.cpp
+    dialog/DialogFont.cpp
+    dialog/Win32Controls.cpp
+    dialog/TemplateBuilder.cpp
+    app/CAboutDlg.cpp
+)
+target_include_directories(kovwidgets PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(kovwidgets PUBLIC Qt6::Widgets)
+target_compile_definitions(kovwidgets PUBLIC QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+
+option(KOV_BUILD_APP "Build the main window and the program" ON)
+if(KOV_BUILD_APP)
+    add_library(kovui STATIC
+        dialog/Feedback.cpp
+        dialog/CComboCalcDlg.cpp
+        dialog/DlgLayout.cpp
+        dialog/DlgEntry.cpp
+        dialog/DlgCommands.cpp
+        dialog/DlgList.cpp
+        dialog/DlgShell.cpp
+        app/CComboCalcApp.cpp
+    )
+    target_link_libraries(kovui PUBLIC kovwidgets kovcore)
+
+    add_executable(kov-calculator app/main.cpp)
+    target_link_libraries(kov-calculator PRIVATE kovui)
+endif()
