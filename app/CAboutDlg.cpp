@@ -1,0 +1,19 @@
+#include "app/CAboutDlg.h"
+
+#include "dialog/TemplateBuilder.h"
+#include "resources/DialogTemplate.h"
+
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    const BuiltDialog built = BuildDialog(this, AboutDialogTemplate());
+    setModal(true);
+    if (auto* ok = built.Control<QPushButton>(kIdOk))
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+int CAboutDlg::DoModal() {
+    return exec();
+}

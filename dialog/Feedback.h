@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The two ways the program answers a person besides the window itself: the
+// simple beep and the message box. Each goes through one replaceable function
+// so that tests can count beeps and answer boxes without a person.
+namespace Feedback {
+
+enum class BoxIcon { Information, Warning };
+
+using BeepHandler = std::function<void()>;
+using BoxHandler =
+    std::function<void(QWidget* owner, BoxIcon icon, const QString& caption, const QString& text)>;
+
+void Beep();
+void ShowMessageBox(QWidget* owner, BoxIcon icon, const QString& caption, const QString& text);
+
+// Replace the handlers; an empty function restores the real one. Returns the
+// previous handler so that a test can put it back.
+BeepHandler SetBeepHandler(BeepHandler handler);
+BoxHandler SetBoxHandler(BoxHandler handler);
+
+} // namespace Feedback

@@ -1,0 +1,238 @@
+#include "dialog/Win32Controls.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include <utility>
+
+bool TakesTabFocus(const QWidget* widget) {
+    return widget != nullptr && widget->isEnabled() && widget->isVisibleTo(widget->window()) &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+void MnemonicRoute::SetFollowing(std::vector<QPointer<QWidget>> following) {
+    m_following = std::move(following);
+}
+
+QWidget* MnemonicRoute::Target() const {
+    for (const QPointer<QWidget>& widget : m_following) {
+        if (TakesTabFocus(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool MnemonicRoute::Go(QWidget* from) const {
+    QWidget* target = Target();
+    if (target == nullptr)
+        return false;
+    target->setFocus(Qt::ShortcutFocusReason);
+    // Shows the focus frame, as any keyboard move of the focus does.
+    from->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+Win32Label::Win32Label(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setText(text);
+}
+
+bool Win32Label::event(QEvent* e) {
+    // The only shortcut a label grabs is its mnemonic.
+    if (e->type() == QEvent::Shortcut) {
+        m_route.Go(this);
+        return true;
+    }
+    return QLabel::event(e);
+}
+
+// ---------------------------------------------------------------------------
+
+Win32GroupBox::Win32GroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+bool Win32GroupBox::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        m_route.Go(this);
+        return true;
+    }
+    return QGroupBox::event(e);
+}
+
+// ---------------------------------------------------------------------------
+
+Win32CheckBox::Win32CheckBox(const QString& text, bool leftText, QWidget* parent)
+    : QCheckBox(text, parent), m_leftText(leftText) {}
+
+bool Win32CheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+QRect Win32CheckBox::IndicatorRect() const {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    if (!m_leftText)
+        return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, this);
+    const int w = style()->pixelMetric(QStyle::PM_IndicatorWidth, &opt, this);
+    const int h = style()->pixelMetric(QStyle::PM_IndicatorHeight, &opt, this);
+    return QRect(width() - w, (height() - h) / 2, w, h);
+}
+
+QRect Win32CheckBox::CaptionRect() const {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    if (!m_leftText)
+        return style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, this);
+    const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
+    return QRect(0, 0, std::max(0, IndicatorRect().left() - spacing), height());
+}
+
+void Win32CheckBox::paintEvent(QPaintEvent* e) {
+    if (!m_leftText) {
+        QCheckBox::paintEvent(e);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+
+    QStyleOptionButton box = opt;
+    box.rect = IndicatorRect();
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+
+    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this))
+        flags |= Qt::TextHideMnemonic;
+    const QRect caption = CaptionRect();
+    painter.drawItemText(caption, flags, opt.palette, isEnabled(), opt.text, QPalette::WindowText);
+
+    if (opt.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()
+                         ->itemTextRect(opt.fontMetrics, caption, flags, isEnabled(), opt.text)
+                         .adjusted(-1, 0, 1, 0)
+                         .intersected(rect());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+Win32RadioButton::Win32RadioButton(const QString& text, QWidget* parent)
+    : QRadioButton(text, parent) {
+    // All radio buttons share the dialog as parent; the button group, not the
+    // parent, decides which ones exclude each other.
+    setAutoExclusive(false);
+}
+
+bool Win32RadioButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+void Win32RadioButton::keyPressEvent(QKeyEvent* e) {
+    int step = 0;
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (step == 0 || group() == nullptr || mods != Qt::NoModifier) {
+        QRadioButton::keyPressEvent(e);
+        return;
+    }
+    // Qt would pick the geometrically nearest button and only move along the
+    // arrow's axis; the group is a ring in template order instead.
+    const QList<QAbstractButton*> buttons = group()->buttons();
+    const auto count = static_cast<int>(buttons.size());
+    const auto self = static_cast<int>(buttons.indexOf(this));
+    for (int i = 1; i < count; ++i) {
+        QAbstractButton* next = buttons.at(((self + step * i) % count + count) % count);
+        if (next->isEnabled() && !next->isHidden()) {
+            next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            next->click();
+            return;
+        }
+    }
+    e->ignore();
+}
+
+// ---------------------------------------------------------------------------
+
+Win32ListBox::Win32ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setUniformItemSizes(true);
+    // A line that does not fit is cut at the edge, never shortened with "...".
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+int Win32ListBox::SelectedRow() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QItemSelectionModel::SelectionFlags Win32ListBox::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (event == nullptr)
+        return command; // a change asked for by code goes through unchanged
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
+template <class Handler> void Win32ListBox::TrackUserChange(Handler handler) {
+    const int before = SelectedRow();
+    handler();
+    const int after = SelectedRow();
+    if (after != before && after >= 0)
+        Q_EMIT userSelectionChanged(after);
+}
+
+void Win32ListBox::mousePressEvent(QMouseEvent* e) {
+    TrackUserChange([&] { QListWidget::mousePressEvent(e); });
+}
+
+void Win32ListBox::mouseMoveEvent(QMouseEvent* e) {
+    TrackUserChange([&] { QListWidget::mouseMoveEvent(e); });
+}
+
+void Win32ListBox::keyPressEvent(QKeyEvent* e) {
+    TrackUserChange([&] { QListWidget::keyPressEvent(e); });
+}
+
+// ---------------------------------------------------------------------------
+
+Win32DropDownStyle::Win32DropDownStyle()
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+int Win32DropDownStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                  QStyleHintReturn* returnData) const {
+    if (hint == QStyle::SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

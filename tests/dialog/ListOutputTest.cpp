@@ -1,0 +1,201 @@
+// The list lines of a known combo, the report appended by Output, and the
+// window menu with its About entry.
+#include "support/DialogDriver.h"
+
+#include <QMenu>
+#include <QTimer>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+// HP 300 and defence 20 with these six hits, computed by hand from the
+// scoring rules: the fifth is the Jk kill, the sixth hits past it.
+const std::vector<std::string> kExampleLines = {
+    "01 |Ceil |  |  |  |  |  |  |  |  | 79|   79|1.5|      1.500|        118|        118",
+    "02 |Wall |* |  |* |  |  |  |  |  | 95|  174|2.0|      3.000|      1,174|      1,292",
+    "03 |Ceil |  |  |  |  |  |* |  |  | 36|  210|1.2|      3.599|        755|      2,047",
+    "04 |Ceil |  |  |  |  |  |  |  |  |  0|  210|1.0|      3.599|          0|      2,047",
+    "05 |Ceil |  |  |  |* |* |  |  |  | 92|  302|1.1|      3.958|      1,842|      3,889",
+    "06 |Ceil |  |  |  |  |  |  |  |  |  1|  303|1.0|      3.958|      1,199|      5,088",
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class ListOutputTest : public DialogTest {
+protected:
+    // The first two or all six hits of the example, through the controls.
+    void EnterExample(bool allSix) {
+        Type("m_editHp", "300");
+        Type("m_editDef", "20");
+        Choose("m_cmbKovRate", "1.5");
+        AddHit(100);
+        Click("m_rdoWall");
+        Choose("m_cmbHitRate", "0.950");
+        Choose("m_cmbKovRate", "2.0");
+        Click("m_chkAirier");
+        Click("m_chkCounter");
+        AddHit(120);
+        if (allSix) {
+            Choose("m_cmbHitRate", "0.900");
+            Click("m_chkLinkTrap");
+            Choose("m_cmbLinkCount", "3");
+            AddHit(60);
+            Choose("m_cmbKovRate", "1.3");
+            Click("m_rdoOff");
+            AddHit(0);
+            Click("m_chkUnDefence");
+            Choose("m_cmbHitRate", "0.900");
+            Choose("m_cmbKovRate", "1.1");
+            Click("m_chkDouble");
+            AddHit(92);
+            AddHit(10);
+        }
+        ASSERT_EQ(S().m_nLast, allSix ? 5 : 1);
+        ASSERT_EQ(m_beeps, 0);
+    }
+};
+
+TEST_F(ListOutputTest, ListShowsOneLinePerRowAndNeverSelectsByItself) {
+    EnterExample(true);
+    EXPECT_EQ(Lines(), kExampleLines);
+    EXPECT_EQ(S().m_table[4].m_bJk, 1);
+    EXPECT_EQ(S().m_table[5].m_bJk, 0);
+
+    // Neither the rebuild nor giving the list the focus selects a line.
+    EXPECT_TRUE(Selected().empty());
+    QTest::keyClick(m_dlg.get(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "m_listCombo");
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_FALSE(Button("m_btnModify")->isEnabled());
+    EXPECT_EQ(S().m_nSel, -1);
+
+    // After a selection, the next recalculation leaves none and m_nSel alone.
+    SelectLine(1);
+    Click("m_btnTheory");
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_FALSE(Button("m_btnModify")->isEnabled());
+    EXPECT_EQ(S().m_nSel, 1);
+    EXPECT_EQ(Lines(), kExampleLines) << "no score reaches the Real-mode limit";
+}
+
+TEST_F(ListOutputTest, OutputAppendsOneBlockPerPressAndConfirms) {
+    TempWorkDir dir;
+    EnterExample(false);
+    SelectLine(1);
+    const std::string buttons = Buttons();
+
+    Click("m_btnOutput");
+    Click("m_btnOutput");
+
+    const std::string block = "Calculate  : Theory\r\n"
+                              "MaxHP      :         300\r\n"
+                              "Defence    :          20\r\n"
+                              "Total Hit  :           2\r\n"
+                              "Total Dmg  :         174\r\n"
+                              "Total Rate :           3.000\r\n"
+                              "Total Kov  :       1,292\r\n"
+                              "\r\n"
+                              "No.|Type |Ar|Co|Ct|Dd|Jk|Lt|Lr|Rp|Dmg|T.Dmg| Rt|     T.Rate|"
+                              "        Kov|      T.Kov\r\n"
+                              "---|-----|--|--|--|--|--|--|--|--|---|-----|---|-----------|"
+                              "-----------|-----------\r\n" +
+                              kExampleLines[0] + "\r\n" + kExampleLines[1] + "\r\n" +
+                              std::string(83, '-') + "\r\n\r\n";
+    EXPECT_EQ(ReadFile(dir.File("Results.Txt")), block + block);
+
+    ASSERT_EQ(m_boxes.size(), 2u);
+    for (const RecordedBox& box : m_boxes) {
+        EXPECT_EQ(box.owner, m_dlg.get());
+        EXPECT_EQ(box.icon, Feedback::BoxIcon::Information);
+        EXPECT_EQ(box.caption, "Log Output");
+        EXPECT_EQ(box.text, "Complete");
+    }
+    // Output changes nothing in the window.
+    EXPECT_EQ(Buttons(), buttons);
+    EXPECT_EQ(Selected(), std::vector<int>{1});
+    EXPECT_EQ(m_beeps, 0);
+}
+
+TEST_F(ListOutputTest, OutputThatCannotWriteWarnsAndKeepsTheFile) {
+    TempWorkDir dir;
+    EnterExample(false);
+    const auto expectWarningOnly = [this](const char* what) {
+        ASSERT_EQ(m_boxes.size(), 1u) << what;
+        EXPECT_EQ(m_boxes[0].icon, Feedback::BoxIcon::Warning) << what;
+        EXPECT_TRUE(m_boxes[0].text.contains("Results.Txt")) << what;
+        EXPECT_NE(m_boxes[0].text, "Complete") << what;
+        m_boxes.clear();
+    };
+
+    // A directory where the file should be.
+    ASSERT_EQ(mkdir(dir.File("Results.Txt").c_str(), 0700), 0);
+    Click("m_btnOutput");
+    expectWarningOnly("directory");
+    ASSERT_EQ(rmdir(dir.File("Results.Txt").c_str()), 0);
+
+    // A disk that takes no more bytes: the old content stays as it was.
+    const std::string old = "earlier report\r\n";
+    std::ofstream(dir.File("Results.Txt"), std::ios::binary) << old;
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tight = saved;
+    tight.rlim_cur = old.size();
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    Click("m_btnOutput");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    expectWarningOnly("file size limit");
+    EXPECT_EQ(ReadFile(dir.File("Results.Txt")), old);
+}
+
+TEST_F(ListOutputTest, WindowMenuEndsWithTheAboutEntryWhichOpensTheAboutBox) {
+    QMenu menu;
+    m_dlg->PopulateWindowMenu(menu);
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+    EXPECT_EQ(actions.last()->text(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(ZizAvazuvavez) (&A)..."));
+
+    // The About box is the one modal window this test expects: answer it
+    // from the event loop that its modal run spins.
+    m_guard.reset();
+    QObject answerer;
+    QString title;
+    QWidget* owner = nullptr;
+    int opened = 0;
+    const auto answerNextBox = [&] {
+        QTimer::singleShot(0, &answerer, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++opened;
+                title = modal->windowTitle();
+                owner = modal->parentWidget();
+                modal->close();
+            }
+        });
+    };
+    answerNextBox();
+    m_dlg->OnSysCommand(16 | 0x3, 0);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(title, "About - Kov Calculator");
+    EXPECT_EQ(owner, m_dlg.get());
+
+    // The menu entry takes the same road, with a fresh box each time.
+    answerNextBox();
+    actions.last()->trigger();
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    m_guard.emplace();
+}
+
+} // namespace
