@@ -9,7 +9,6 @@ packages=(
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev
     locales-all
-    xvfb xauth
 )
 
 missing=()
@@ -32,4 +31,4 @@ fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt-get install -y -qq "${missing[@]}"

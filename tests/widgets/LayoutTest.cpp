@@ -45,6 +45,20 @@ TEST_F(MainDialogTest, GeometryFollowsTheTemplateAndTheTextFits) {
     EXPECT_LE(lineWidth, list->viewport()->width());
 }
 
+TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameWithoutItsMnemonicSign) {
+    // A screen reader announces the control by this name; unlabelled edits
+    // and lists take the text of the label before them.
+    for (QWidget* item : built.items) {
+        if (item->focusPolicy() == Qt::NoFocus)
+            continue;
+        SCOPED_TRACE(item->objectName().toStdString());
+        EXPECT_FALSE(item->accessibleName().isEmpty());
+        EXPECT_FALSE(item->accessibleName().contains(u'&'));
+    }
+    EXPECT_EQ(Get<QWidget>(Ctl::Hp)->accessibleName(), QStringLiteral("Hp"));
+    EXPECT_EQ(Get<QWidget>(Ctl::Add)->accessibleName(), QStringLiteral("Add"));
+}
+
 TEST_F(MainDialogTest, DropDownListsStartEmptyAndDropBelowTheirBox) {
     auto* kovRate = Get<QComboBox>(Ctl::KovRate);
     EXPECT_EQ(kovRate->currentIndex(), -1);
