@@ -9,6 +9,8 @@ packages=(
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev
     locales-all
+    librapidcheck-dev clang libclang-rt-14-dev
+    appstream desktop-file-utils
 )
 
 missing=()
