@@ -205,24 +205,44 @@ QItemSelectionModel::SelectionFlags Win32ListBox::selectionCommand(const QModelI
     return command;
 }
 
-template <class Handler> void Win32ListBox::TrackUserChange(Handler handler) {
-    const int before = SelectedRow();
-    handler();
-    const int after = SelectedRow();
-    if (after != before && after >= 0)
-        Q_EMIT userSelectionChanged(after);
+void Win32ListBox::ReportChoice() {
+    const int row = SelectedRow();
+    if (row >= 0)
+        Q_EMIT userSelectionChanged(row);
 }
 
 void Win32ListBox::mousePressEvent(QMouseEvent* e) {
-    TrackUserChange([&] { QListWidget::mousePressEvent(e); });
+    if (e->button() == Qt::LeftButton)
+        m_bPressedOnLine = indexAt(e->position().toPoint()).isValid();
+    QListWidget::mousePressEvent(e);
 }
 
-void Win32ListBox::mouseMoveEvent(QMouseEvent* e) {
-    TrackUserChange([&] { QListWidget::mouseMoveEvent(e); });
+void Win32ListBox::mouseReleaseEvent(QMouseEvent* e) {
+    QListWidget::mouseReleaseEvent(e);
+    // The choice is made when the button goes up, wherever a drag ended.
+    if (e->button() == Qt::LeftButton && std::exchange(m_bPressedOnLine, false))
+        ReportChoice();
 }
 
 void Win32ListBox::keyPressEvent(QKeyEvent* e) {
-    TrackUserChange([&] { QListWidget::keyPressEvent(e); });
+    const int before = SelectedRow();
+    QListWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        ReportChoice();
+        break;
+    default:
+        if (SelectedRow() != before)
+            ReportChoice();
+        break;
+    }
 }
 
 // ---------------------------------------------------------------------------

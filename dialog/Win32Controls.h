@@ -107,19 +107,23 @@ public:
     int SelectedRow() const;
 
 Q_SIGNALS:
-    // The user (mouse or keyboard) moved the selection to `row`. Never
-    // emitted for changes made by code, and never with -1.
+    // The user chose line `row`: the left button went up after a press on a
+    // line, or a navigation key landed on a line, or a typed key moved the
+    // selection. Sent even when the line stays the same, so that choosing a
+    // line again reloads it; never for changes made by code, never with -1.
     void userSelectionChanged(int row);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    template <class Handler> void TrackUserChange(Handler handler);
+    void ReportChoice();
+
+    bool m_bPressedOnLine = false;
 };
 
 // Style of the drop-down lists: the list drops down below the box and shows

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Win32ListBox, TheUserCanMoveButNeverRemoveTheSelectionAndOnlyUserMovesAreReported) {
+TEST(Win32ListBox, TheUserCanMoveButNeverRemoveTheSelectionAndEveryChoiceOfALineIsReported) {
     ModalGuard guard;
     Win32ListBox list;
     list.resize(300, 200);
@@ -38,10 +38,15 @@ TEST(Win32ListBox, TheUserCanMoveButNeverRemoveTheSelectionAndOnlyUserMovesAreRe
     EXPECT_EQ(list.SelectedRow(), 1) << "click below the last line";
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.SelectedRow(), 2);
+    QTest::keyClick(&list, Qt::Key_Down);
+    click(2);
 
-    ASSERT_EQ(moved.count(), 2);
-    EXPECT_EQ(moved.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(moved.at(1).at(0).toInt(), 2);
+    // Choosing the selected line again counts as a choice (it reloads the
+    // line), whether by a click, Ctrl+click or a key that stays put.
+    QList<int> rows;
+    for (const QList<QVariant>& signal : moved)
+        rows.append(signal.at(0).toInt());
+    EXPECT_EQ(rows, (QList<int>{1, 1, 2, 2, 2}));
 }
 
 } // namespace
