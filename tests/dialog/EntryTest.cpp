@@ -233,6 +233,14 @@ TEST_F(EntryTest, SelectingARowShowsItInTheForm) {
     EXPECT_TRUE(Button("m_rdoOn")->isChecked());
     EXPECT_EQ(S().m_entry.m_nHitsLeft, 2);
     EXPECT_EQ(S().m_entry, S().m_table[3]);
+
+    // Choosing the same line again throws away what was edited since.
+    Type("m_editDamage", "99");
+    Click("m_chkAirier");
+    SelectLine(3);
+    EXPECT_EQ(Edit("m_editDamage")->text(), "30");
+    EXPECT_FALSE(Button("m_chkAirier")->isChecked());
+    EXPECT_EQ(S().m_entry, S().m_table[3]);
     EXPECT_EQ(m_beeps, 0);
 }
 
