@@ -212,6 +212,25 @@ void RouteMnemonics(const BuiltDialog& built) {
     }
 }
 
+// Screen readers on Linux take a drop-down list's name from the label whose
+// buddy it is, not from the list itself. The static text standing before a
+// list names it; a list without one (the link count beside its check box)
+// gets a label that is never shown, carrying its accessible name.
+void LabelDropDownLists(const BuiltDialog& built, QDialog* dialog) {
+    const auto& items = built.source->items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != ItemKind::DropDownList)
+            continue;
+        auto* label = i > 0 ? qobject_cast<Win32Label*>(built.items[i - 1]) : nullptr;
+        if (label == nullptr || label->buddy() != nullptr) {
+            label = new Win32Label(AccessibleName(items[i]), dialog);
+            label->setObjectName(QString::fromUtf8(items[i].objectName) + QStringLiteral("Label"));
+            label->hide();
+        }
+        label->setBuddy(built.items[i]);
+    }
+}
+
 } // namespace
 
 QWidget* BuiltDialog::ById(int id) const {
@@ -262,6 +281,7 @@ BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl) {
 
     GroupRadioButtons(built, dialog);
     RouteMnemonics(built);
+    LabelDropDownLists(built, dialog);
 
     // Made last so that it outlives the lists when the dialog's children are
     // destroyed in creation order.

@@ -131,9 +131,10 @@ void Win32CheckBox::paintEvent(QPaintEvent* e) {
 
 Win32RadioButton::Win32RadioButton(const QString& text, QWidget* parent)
     : QRadioButton(text, parent) {
-    // All radio buttons share the dialog as parent; the button group, not the
-    // parent, decides which ones exclude each other.
-    setAutoExclusive(false);
+    // All radio buttons share the dialog as parent; the button group they are
+    // put in, not the parent, decides which ones exclude each other. They stay
+    // auto-exclusive all the same: that is what makes them announce
+    // themselves as radio buttons rather than check boxes.
 }
 
 bool Win32RadioButton::hitButton(const QPoint& pos) const {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
-# As root it installs what is missing with apt-get; otherwise it names them.
+# Installs the Debian packages that building, running and testing need
+# (`deps.sh`), or those that the benchmark and screenshot scripts need on top
+# (`deps.sh bench`). As root it installs what is missing with apt-get;
+# otherwise it names them.
 set -euo pipefail
 
 packages=(
@@ -11,7 +13,11 @@ packages=(
     locales-all
     librapidcheck-dev clang libclang-rt-14-dev
     appstream desktop-file-utils
+    dpkg-dev
 )
+if [ "${1:-}" = bench ]; then
+    packages+=(hyperfine time xvfb xauth xdotool imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

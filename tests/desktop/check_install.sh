@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and looks at it the way a desktop
+# does: the entry's Exec names an installed program that starts, its Icon has
+# a file at every theme size, and the AppStream component points at the entry.
+#
+#     check_install.sh <build-dir> <application-id>
+set -euo pipefail
+build="$1"
+id="$2"
+
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+entry="$prefix/share/applications/$id.desktop"
+component="$prefix/share/metainfo/$id.metainfo.xml"
+[ -f "$entry" ] || fail "no desktop entry $id.desktop"
+[ -f "$component" ] || fail "no AppStream file $id.metainfo.xml"
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the installed entry"
+appstreamcli validate --no-net "$component" >/dev/null ||
+    fail "appstreamcli rejects the installed metainfo"
+
+program="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")"
+[ -x "$prefix/bin/$program" ] || fail "Exec=$program is not installed in bin/"
+
+icon="$(sed -n 's/^Icon=//p' "$entry")"
+[ "$icon" = "$id" ] || fail "Icon=$icon is not the application ID"
+for size in 32 64 128 256; do
+    [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] ||
+        fail "no ${size}x${size} theme icon"
+done
+
+grep -q "<id>$id</id>" "$component" || fail "the component ID is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$component" ||
+    fail "the component does not launch $id.desktop"
+grep -q '<release version="0.92"' "$component" || fail "the release is not 0.92"
+
+# Started as the desktop starts it: by the name in Exec, found on PATH. It
+# must get as far as its first frame and end there.
+mkdir -p "$prefix/runtime" && chmod 700 "$prefix/runtime"
+PATH="$prefix/bin:$PATH" XDG_RUNTIME_DIR="$prefix/runtime" QT_QPA_PLATFORM=offscreen \
+    KOV_EXIT_AFTER_FIRST_FRAME=1 timeout 60 "$program" ||
+    fail "the installed $program did not start and paint its window"
+echo "installed tree of $id: entry, icons, metainfo and program all in place"
