@@ -2,14 +2,12 @@
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
 
 set(CMAKE_AUTOMOC ON)
-set(CMAKE_AUTORCC ON)
 
 # Templates as data and the widgets they are turned into.
 add_library(kovwidgets STATIC
     resources/MainDialogTemplate.cpp
     resources/AboutDialogTemplate.cpp
     resources/Strings.cpp
-    resources/resources.qrc
     resources/ProgramIcon.cpp
     dialog/DialogFont.cpp
     dialog/Win32Controls.cpp

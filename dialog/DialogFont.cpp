@@ -33,7 +33,9 @@ QFont DialogFont(const char* templateFace, int pointSize) {
     const QStringList candidates{QString::fromUtf8(templateFace), QStringLiteral("MS Gothic"),
                                  QStringLiteral("IPAGothic")};
     for (const QString& family : candidates) {
-        if (family.isEmpty())
+        // Asking the font database first is far cheaper than letting Qt
+        // look for a substitute of a face that is not installed.
+        if (family.isEmpty() || !QFontDatabase::hasFamily(family))
             continue;
         QFont font = FaceAt(family, pointSize);
         if (FaceObtained(font))

@@ -2,14 +2,11 @@
 
 #include <QPixmap>
 
-// The resources live in a static library; naming the initialiser here keeps
-// the linker from dropping them from the program.
-static void InitProgramResources() {
-    Q_INIT_RESOURCE(resources);
-}
+// The picture is compiled in as XPM data: reading it from a resource file
+// would have Qt look through its image plugins first, which costs more at
+// start-up than drawing the whole window's icon.
+#include "resources/icon131.xpm"
 
 QIcon ProgramIcon() {
-    static const bool initialised = (InitProgramResources(), true);
-    (void)initialised;
-    return QIcon(QPixmap(QStringLiteral(":/icon131.xpm")));
+    return QIcon(QPixmap(icon131_xpm));
 }
