@@ -6,47 +6,19 @@
 // With --text the dialog also shows one line of text in the program's face
 // (IPAGothic 10 pt): the least any window with text pays for the font system,
 // which the empty dialog never starts.
+#include "app/ExitAfterFirstFrame.h"
+
 #include <QApplication>
 #include <QDialog>
-#include <QEvent>
 #include <QFont>
 #include <QLabel>
-#include <QTimer>
-#include <QWidget>
 
 #include <cstring>
-
-#include <cstdlib>
-
-namespace {
-
-// The same hook as in app/main.cpp: with KOV_EXIT_AFTER_FIRST_FRAME set, end
-// the process right after the first window's first frame.
-class ExitAfterFirstFrame : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_armed && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            m_armed = true;
-            QTimer::singleShot(0, this, [] { std::_Exit(0); });
-        }
-        return false;
-    }
-
-private:
-    bool m_armed = false;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ExitAfterFirstFrame exitHook;
-    if (qEnvironmentVariableIsSet("KOV_EXIT_AFTER_FIRST_FRAME"))
-        app.installEventFilter(&exitHook);
+    exitHook.InstallIfRequested(app);
 
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Bare dialog"));
