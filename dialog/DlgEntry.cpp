@@ -2,6 +2,7 @@
 // working entry, the digit filter, the form check, and showing an entry.
 #include "dialog/CComboCalcDlg.h"
 
+#include "dialog/DigitFilter.h"
 #include "dialog/Feedback.h"
 #include "dialog/NumberText.h"
 
@@ -44,22 +45,24 @@ int CComboCalcDlg::ReadNumberEdit(const QLineEdit* edit) {
 }
 
 void CComboCalcDlg::FilterDigits(QLineEdit* edit, std::int32_t* target) {
-    if (edit->text().isEmpty())
+    const QString text = edit->text();
+    const DigitFilterStep step = DigitFilterStepFor(std::u16string_view(
+        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+    switch (step.action) {
+    case DigitFilterStep::Action::Nothing:
         return;
-    const QString text = edit->text().left(kEditReadLength);
-    if (IsAllDigits(text.toStdString())) {
+    case DigitFilterStep::Action::Store:
         if (target)
-            *target = TextToInt(text.toStdString());
+            *target = step.value;
+        return;
+    case DigitFilterStep::Action::Cut: {
+        const int keep = static_cast<int>(step.keep);
+        edit->setText(text.left(keep)); // runs this filter again on the shorter text
+        Feedback::Beep();
+        edit->setCursorPosition(std::min<int>(keep, edit->text().size()));
         return;
     }
-    // Drop the last character, wherever the offending one stands; a character
-    // outside the basic plane goes as a whole, never half a surrogate pair.
-    int n = text.size() - 1;
-    if (n > 0 && text.at(n).isLowSurrogate() && text.at(n - 1).isHighSurrogate())
-        --n;
-    edit->setText(text.left(n)); // runs this filter again on the shorter text
-    Feedback::Beep();
-    edit->setCursorPosition(std::min<int>(n, edit->text().size()));
+    }
 }
 
 void CComboCalcDlg::OnUpdateHp() {

@@ -25,6 +25,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
 // Puts a comma between groups of three digits, counted from the right.
 std::string GroupDigits(std::string_view digits) {
     std::string out;
@@ -224,8 +228,11 @@ double TextToDouble(std::string_view text) {
     const char* first = text.data() + pos;
     const char* last = text.data() + text.size();
     std::chars_format format = std::chars_format::general;
+    // A hexadecimal number only when a digit or the point follows "0x":
+    // from_chars would also take a sign there, and "nan" or "inf", which
+    // atof reads as the number 0 followed by letters.
     if (last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X') &&
-        first[2] != '+' && first[2] != '-') {
+        (IsHexDigit(first[2]) || first[2] == '.')) {
         first += 2;
         format = std::chars_format::hex;
     }
@@ -239,6 +246,11 @@ double TextToDouble(std::string_view text) {
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
     } else if (res.ec != std::errc{}) {
+        // No number at all: atof converts nothing and gives +0, whatever
+        // sign came first. After "0x" without a hexadecimal digit, the "0"
+        // alone is the number and keeps its sign.
+        if (format != std::chars_format::hex)
+            return 0.0;
         value = 0.0;
     }
     return negative ? -value : value;

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the
+# optimised build first, then the whole suite again under the address and
+# undefined-behaviour sanitizers, then a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
