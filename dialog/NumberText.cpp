@@ -138,6 +138,21 @@ std::int64_t OrderOfMagnitude(std::string_view number, bool hex) {
     return order;
 }
 
+// What atoi and atof skip before the digits: blanks, then one sign. Returns
+// the position of what follows.
+std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) {
+        ++pos;
+    }
+    negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    return pos;
+}
+
 } // namespace
 
 std::string FormatFixed(double value, int decimals, int width) {
@@ -192,15 +207,8 @@ std::string PadRight(std::string_view text, std::size_t width) {
 }
 
 int TextToInt(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) {
-        ++pos;
-    }
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    std::size_t pos = SkipBlanksAndSign(text, negative);
     // Accumulate the magnitude towards the limit of the sign we have, so the
     // most negative int is reachable and nothing overflows.
     const std::int64_t limit = negative ? -std::int64_t{INT_MIN} : std::int64_t{INT_MAX};
@@ -212,15 +220,8 @@ int TextToInt(std::string_view text) {
 }
 
 double TextToDouble(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) {
-        ++pos;
-    }
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const std::size_t pos = SkipBlanksAndSign(text, negative);
     // from_chars takes a '-' of its own, which atof would refuse after ours.
     if (pos >= text.size() || text[pos] == '+' || text[pos] == '-') {
         return 0.0;
