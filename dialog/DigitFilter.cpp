@@ -1,10 +1,8 @@
 #include "dialog/DigitFilter.h"
 
-namespace {
+#include "dialog/NumberText.h"
 
-bool IsAsciiDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
+namespace {
 
 bool IsHighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
@@ -22,19 +20,10 @@ DigitFilterStep DigitFilterStepFor(std::u16string_view text) {
         return step;
     text = text.substr(0, kDigitFilterReadLength);
 
-    bool allDigits = true;
-    int value = 0;
-    for (char16_t c : text) {
-        if (!IsAsciiDigit(c)) {
-            allDigits = false;
-            break;
-        }
-        // At most four digits: no overflow.
-        value = value * 10 + (c - u'0');
-    }
-    if (allDigits) {
+    if (IsAllDigits(text)) {
         step.action = DigitFilterStep::Action::Store;
-        step.value = value;
+        for (char16_t c : text)
+            step.value = step.value * 10 + (c - u'0'); // at most four digits: no overflow
         return step;
     }
 

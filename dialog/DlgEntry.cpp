@@ -15,9 +15,6 @@
 
 namespace {
 
-// A number edit is read through a five-character buffer: at most four characters.
-constexpr int kEditReadLength = 4;
-
 std::string SelectedText(const QComboBox* box) {
     return box->currentText().toStdString();
 }
@@ -41,7 +38,8 @@ std::string UnsignedText(std::int32_t value) {
 } // namespace
 
 int CComboCalcDlg::ReadNumberEdit(const QLineEdit* edit) {
-    return TextToInt(edit->text().left(kEditReadLength).toStdString());
+    // Read as the digit filter reads it: at most the first four characters.
+    return TextToInt(edit->text().left(kDigitFilterReadLength).toStdString());
 }
 
 void CComboCalcDlg::FilterDigits(QLineEdit* edit, std::int32_t* target) {

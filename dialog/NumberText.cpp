@@ -257,6 +257,17 @@ double TextToDouble(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+template <class Char> bool AllAsciiDigits(std::basic_string_view<Char> text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](Char c) { return c >= '0' && c <= '9'; });
+}
+} // namespace
+
 bool IsAllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+    return AllAsciiDigits(text);
+}
+
+bool IsAllDigits(std::u16string_view text) {
+    return AllAsciiDigits(text);
 }

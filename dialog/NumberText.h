@@ -32,3 +32,4 @@ double TextToDouble(std::string_view text);
 
 // True when the text is not empty and holds only the ASCII digits 0 to 9.
 bool IsAllDigits(std::string_view text);
+bool IsAllDigits(std::u16string_view text);
