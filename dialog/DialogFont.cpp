@@ -28,14 +28,16 @@ bool FaceObtained(const QFont& font) {
 }
 
 QFont DialogFont(const char* templateFace, int pointSize) {
+    // Looking the family up in the list of installed ones is far cheaper
+    // than asking the font system for it: that runs its whole substitution
+    // for every face that is not installed.
+    const QStringList installed = QFontDatabase::families();
     // Where the Japanese system face is installed its fonts often report the
     // English family name, so that name is tried right after the template's.
     const QStringList candidates{QString::fromUtf8(templateFace), QStringLiteral("MS Gothic"),
                                  QStringLiteral("IPAGothic")};
     for (const QString& family : candidates) {
-        // Asking the font database first is far cheaper than letting Qt
-        // look for a substitute of a face that is not installed.
-        if (family.isEmpty() || !QFontDatabase::hasFamily(family))
+        if (family.isEmpty() || !installed.contains(family, Qt::CaseInsensitive))
             continue;
         QFont font = FaceAt(family, pointSize);
         if (FaceObtained(font))

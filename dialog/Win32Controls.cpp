@@ -4,10 +4,12 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <qdrawutil.h>
 
 #include <utility>
 
@@ -57,8 +59,10 @@ bool Win32Label::event(QEvent* e) {
 
 // ---------------------------------------------------------------------------
 
-Win32GroupBox::Win32GroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+Win32GroupBox::Win32GroupBox(const QString& caption, QWidget* parent)
+    : QGroupBox(parent), m_caption(caption) {
     setFocusPolicy(Qt::NoFocus);
+    grabShortcut(QKeySequence::mnemonic(caption));
 }
 
 bool Win32GroupBox::event(QEvent* e) {
@@ -67,6 +71,45 @@ bool Win32GroupBox::event(QEvent* e) {
         return true;
     }
     return QGroupBox::event(e);
+}
+
+namespace {
+
+// The caption starts this far in from the frame's left edge and keeps the
+// line clear for one pixel on either side.
+constexpr int kCaptionIndent = 7;
+constexpr int kCaptionMargin = 1;
+
+int CaptionFlags(const QWidget* widget) {
+    QStyleOption opt;
+    opt.initFrom(widget);
+    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    if (!widget->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, widget))
+        flags |= Qt::TextHideMnemonic;
+    return flags;
+}
+
+} // namespace
+
+QRect Win32GroupBox::CaptionRect() const {
+    if (m_caption.isEmpty())
+        return {};
+    const QRect room(kCaptionIndent, 0, width() - 2 * kCaptionIndent, fontMetrics().height());
+    return style()->itemTextRect(fontMetrics(), room, CaptionFlags(this), isEnabled(), m_caption);
+}
+
+void Win32GroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int frameTop = fontMetrics().height() / 2 - 1;
+    qDrawShadeRect(&painter, QRect(0, frameTop, width(), height() - frameTop), palette(),
+                   /*sunken=*/true, /*lineWidth=*/1);
+    const QRect caption = CaptionRect();
+    if (caption.isEmpty())
+        return;
+    painter.fillRect(caption.adjusted(-kCaptionMargin, 0, kCaptionMargin, kCaptionMargin),
+                     palette().brush(backgroundRole()));
+    style()->drawItemText(&painter, caption, CaptionFlags(this), palette(), isEnabled(), m_caption,
+                          QPalette::WindowText);
 }
 
 // ---------------------------------------------------------------------------

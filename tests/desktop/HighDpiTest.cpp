@@ -9,7 +9,6 @@
 #include "resources/DialogTemplate.h"
 
 #include <QFontMetricsF>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -60,18 +59,8 @@ QRect CaptionArea(QWidget* widget, const QString& text) {
             opt.features |= QStyleOptionButton::DefaultButton;
         return style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
     }
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-        QStyleOptionGroupBox opt;
-        opt.initFrom(box);
-        opt.text = text;
-        opt.lineWidth = 1;
-        opt.textAlignment = box->alignment();
-        opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect label =
-            style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-        // The label may use all of the frame's width from where it starts.
-        return QRect(label.left(), label.top(), box->width() - label.left(), label.height());
-    }
+    if (auto* box = qobject_cast<Win32GroupBox*>(widget))
+        return box->CaptionRect();
     auto* label = qobject_cast<QLabel*>(widget);
     return label != nullptr ? label->contentsRect() : QRect();
 }

@@ -2,7 +2,9 @@
 #include "dialog/Win32Controls.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
@@ -92,6 +94,70 @@ TEST_F(MainDialogTest, UnDifenceDrawsItsCaptionAtTheLeftAndTheBoxAtTheRightEdge)
     EXPECT_TRUE(paintedIn(0, 3)) << "caption at the left edge";
     EXPECT_FALSE(paintedIn(textEnd, boxLeft - 2)) << "nothing between caption and box";
     EXPECT_TRUE(paintedIn(boxLeft, box->width())) << "box at the right edge";
+}
+
+// Renders `widget` alone onto a background no style uses, so whatever the
+// widget itself paints shows.
+QImage RenderAlone(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_RGB32);
+    image.fill(qRgb(255, 0, 255));
+    widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+bool Untouched(const QImage& image, int x, int y) {
+    return image.pixel(x, y) == qRgb(255, 0, 255);
+}
+
+TEST_F(MainDialogTest, GroupBoxDrawsAnEtchedFrameWhoseTopLineRunsBehindItsCaption) {
+    auto* box = dialog.findChild<Win32GroupBox*>(QStringLiteral("groupEnemyData"));
+    ASSERT_NE(box, nullptr);
+    const QImage image = RenderAlone(box);
+    const QRect caption = box->CaptionRect();
+    ASSERT_FALSE(caption.isEmpty());
+    ASSERT_GT(caption.left(), 2);
+    ASSERT_LT(caption.right(), box->width() - 3);
+
+    int ink = 0;
+    for (int x = caption.left(); x <= caption.right(); ++x)
+        for (int y = caption.top(); y <= caption.bottom(); ++y)
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(ink, 20) << "the caption is drawn";
+
+    const int lineY = box->fontMetrics().height() / 2 - 1;
+    EXPECT_FALSE(Untouched(image, 0, lineY)) << "top line left of the caption";
+    EXPECT_FALSE(Untouched(image, box->width() - 2, lineY)) << "top line right of it";
+    EXPECT_FALSE(Untouched(image, 0, box->height() / 2)) << "left side";
+    EXPECT_FALSE(Untouched(image, box->width() / 2, box->height() - 1)) << "bottom";
+    EXPECT_TRUE(Untouched(image, 0, lineY - 2)) << "nothing above the line";
+    EXPECT_TRUE(Untouched(image, box->width() / 2, box->height() / 2))
+        << "the inside shows what lies behind";
+
+    // Behind the caption the line is wiped out with the window's colour.
+    const QRgb window = box->palette().color(QPalette::Window).rgb();
+    int wiped = 0;
+    for (int x = caption.left(); x <= caption.right(); ++x)
+        wiped += image.pixel(x, lineY) == window ? 1 : 0;
+    EXPECT_GT(wiped, caption.width() / 4);
+}
+
+TEST_F(MainDialogTest, ArrowButtonsDrawTheirArrowsInTheDialogFace) {
+    for (int id : {Ctl::Up, Ctl::Down}) {
+        auto* button = Get<QPushButton>(id);
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_EQ(button->font().family(), built.font.family());
+        EXPECT_EQ(button->font().pointSize(), built.font.pointSize());
+        EXPECT_TRUE(QFontMetrics(button->font()).inFont(button->text().at(0)));
+
+        const QImage image = RenderAlone(button);
+        const QRect middle =
+            button->rect().adjusted(button->width() / 3, 3, -button->width() / 3, -3);
+        int ink = 0;
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            for (int y = middle.top(); y <= middle.bottom(); ++y)
+                ink += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        EXPECT_GT(ink, 4) << "the arrow is drawn";
+    }
 }
 
 } // namespace
