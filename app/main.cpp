@@ -1,8 +1,11 @@
 #include "app/CComboCalcApp.h"
 #include "app/ExitAfterFirstFrame.h"
+#include "dialog/DialogFont.h"
 
 #include <QApplication>
+
 int main(int argc, char** argv) {
+    StartFontSystemWarmUp();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kov Calculator"));
     QApplication::setApplicationVersion(QStringLiteral("0.92"));

@@ -15,7 +15,10 @@ add_library(kovwidgets STATIC
     app/CAboutDlg.cpp
 )
 target_include_directories(kovwidgets PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(kovwidgets PUBLIC Qt6::Widgets)
+# The dialog font starts fontconfig's set-up early on a thread of its own.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
+target_link_libraries(kovwidgets PUBLIC Qt6::Widgets PRIVATE PkgConfig::Fontconfig)
 target_compile_definitions(kovwidgets PUBLIC QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 
 option(KOV_BUILD_APP "Build the main window and the program" ON)

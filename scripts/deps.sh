@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins
+    qt6-base-dev qt6-qpa-plugins libfontconfig-dev
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev
     locales-all
