@@ -1,10 +1,21 @@
 #include "app/CComboCalcApp.h"
 
 #include "dialog/CComboCalcDlg.h"
+#include "dialog/DialogFont.h"
+#include "resources/DialogTemplate.h"
+
+#include <QApplication>
 
 CComboCalcApp theApp;
 
 bool CComboCalcApp::InitInstance() {
+    // Everything the program shows is in its dialogs' face, the message boxes
+    // and the window menu (whose About entry is Japanese) included. It also
+    // spares loading the desktop's face only to lay out the empty text that
+    // every line edit is created with, before it takes the dialog's font.
+    const DialogTemplate& tmpl = MainDialogTemplate();
+    QApplication::setFont(DialogFont(tmpl.fontFace, tmpl.pointSize));
+
     CComboCalcDlg dlg;
     dlg.DoModal(); // the result tells nothing: every ending is a cancel
     return false;
