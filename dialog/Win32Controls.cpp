@@ -13,6 +13,19 @@
 
 #include <utility>
 
+namespace {
+
+// Text flags for a caption the control draws itself: the mnemonic is
+// underlined where the style underlines shortcuts, hidden where it does not.
+int CaptionTextFlags(const QWidget* widget, int alignment) {
+    QStyleOption opt;
+    opt.initFrom(widget);
+    const bool underline = widget->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, widget);
+    return alignment | Qt::TextShowMnemonic | (underline ? 0 : Qt::TextHideMnemonic);
+}
+
+} // namespace
+
 bool TakesTabFocus(const QWidget* widget) {
     return widget != nullptr && widget->isEnabled() && widget->isVisibleTo(widget->window()) &&
            (widget->focusPolicy() & Qt::TabFocus) != 0;
@@ -81,12 +94,7 @@ constexpr int kCaptionIndent = 7;
 constexpr int kCaptionMargin = 1;
 
 int CaptionFlags(const QWidget* widget) {
-    QStyleOption opt;
-    opt.initFrom(widget);
-    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    if (!widget->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, widget))
-        flags |= Qt::TextHideMnemonic;
-    return flags;
+    return CaptionTextFlags(widget, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
 }
 
 } // namespace
@@ -153,9 +161,7 @@ void Win32CheckBox::paintEvent(QPaintEvent* e) {
     box.rect = IndicatorRect();
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
-    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
-    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this))
-        flags |= Qt::TextHideMnemonic;
+    const int flags = CaptionTextFlags(this, Qt::AlignLeft | Qt::AlignVCenter);
     const QRect caption = CaptionRect();
     painter.drawItemText(caption, flags, opt.palette, isEnabled(), opt.text, QPalette::WindowText);
 
