@@ -3,7 +3,7 @@
 // then a byte for the way of reading, a byte for the decimals and one for the
 // width.
 #include "dialog/NumberText.h"
-#include "fuzz/DecimalReference.h"
+#include "support/DecimalReference.h"
 
 #include <cmath>
 #include <cstdint>

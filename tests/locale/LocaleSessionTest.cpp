@@ -3,16 +3,10 @@
 // takes the process locale from the environment when the application starts,
 // so each locale gets a process of its own: this binary run again with
 // "--session <dir>" and LC_ALL set.
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/Feedback.h"
+#include "support/TempDir.h"
+#include "support/WindowDriver.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,48 +36,6 @@ std::string ReadFile(const std::filesystem::path& path) {
 // ---------------------------------------------------------------------------
 // The session, in the child.
 
-class Session {
-public:
-    explicit Session(CComboCalcDlg& dlg) : m_dlg(dlg) {}
-
-    void Type(const char* edit, const char* text) {
-        QLineEdit* e = Get<QLineEdit>(edit);
-        e->selectAll();
-        QTest::keyClicks(e, text);
-    }
-    void Choose(const char* box, const char* item) {
-        QComboBox* combo = Get<QComboBox>(box);
-        combo->setCurrentIndex(combo->findText(QString::fromLatin1(item), Qt::MatchExactly));
-    }
-    void Click(const char* name) { QTest::mouseClick(Get<QWidget>(name), Qt::LeftButton); }
-    void SelectLine(int line) {
-        auto* list = Get<QListWidget>("m_listCombo");
-        QListWidgetItem* item = list->item(line);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-    }
-    // The list as shown at the moment, one line each.
-    std::string Lines() {
-        auto* list = Get<QListWidget>("m_listCombo");
-        std::string lines;
-        for (int i = 0; i < list->count(); ++i)
-            lines += list->item(i)->text().toStdString() + "\n";
-        return lines;
-    }
-
-private:
-    template <class W> W* Get(const char* name) {
-        W* widget = m_dlg.findChild<W*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            std::fprintf(stderr, "no control %s\n", name);
-            std::exit(2);
-        }
-        return widget;
-    }
-    CComboCalcDlg& m_dlg;
-};
-
 int RunSession(int argc, char** argv, const std::filesystem::path& dir) {
     QApplication app(argc, argv);
     if (chdir(dir.c_str()) != 0)
@@ -92,17 +44,13 @@ int RunSession(int argc, char** argv, const std::filesystem::path& dir) {
     std::ofstream(dir / "locale.txt") << std::setlocale(LC_ALL, nullptr) << "\n"
                                       << std::localeconv()->decimal_point << "\n";
 
-    std::string boxes;
-    int beeps = 0;
-    Feedback::SetBeepHandler([&beeps] { ++beeps; });
-    Feedback::SetBoxHandler(
-        [&boxes](QWidget*, Feedback::BoxIcon, const QString& caption, const QString& text) {
-            boxes += caption.toStdString() + ": " + text.toStdString() + "\n";
-        });
-    CComboCalcDlg dlg;
-    dlg.show();
-    Session s(dlg);
+    WindowDriver s;
     std::string shown;
+    // The list as shown at the moment, one line each.
+    const auto showLines = [&s, &shown] {
+        for (const std::string& line : s.Lines())
+            shown += line + "\n";
+    };
 
     s.Type("m_editHp", "300");
     s.Type("m_editDef", "20");
@@ -121,21 +69,21 @@ int RunSession(int argc, char** argv, const std::filesystem::path& dir) {
     s.Choose("m_cmbLinkCount", "3");
     s.Choose("m_cmbHitCount", "2");
     s.Click("m_btnAdd");
-    shown += s.Lines();
+    showLines();
 
     // The first row again, with another rate and UnDifence.
     s.SelectLine(0);
     s.Choose("m_cmbKovRate", "1.2");
     s.Click("m_chkUnDefence");
     s.Click("m_btnModify");
-    shown += s.Lines();
+    showLines();
     s.Click("m_btnOutput");
 
     // Real mode with new enemy data, then a long combo of strong hits.
     s.Type("m_editHp", "999");
     s.Type("m_editDef", "0");
     s.Click("m_btnTheory");
-    shown += s.Lines();
+    showLines();
     s.Click("m_btnOutput");
     for (const char* rate : {"4.0", "3.2", "2.5"}) {
         s.Type("m_editDamage", "999");
@@ -146,14 +94,17 @@ int RunSession(int argc, char** argv, const std::filesystem::path& dir) {
         s.Choose("m_cmbHitCount", "4");
         s.Click("m_btnAdd");
     }
-    shown += s.Lines();
+    showLines();
     s.Click("m_btnOutput");
     s.Click("m_btnTheory");
-    shown += s.Lines();
+    showLines();
     s.Click("m_btnOutput");
 
+    std::string boxes;
+    for (const RecordedBox& box : s.m_boxes)
+        boxes += box.caption.toStdString() + ": " + box.text.toStdString() + "\n";
     std::ofstream(dir / "lines.txt", std::ios::binary)
-        << shown << boxes << "beeps " << beeps << "\n";
+        << shown << boxes << "beeps " << s.m_beeps << "\n";
     return 0;
 }
 
@@ -170,10 +121,8 @@ struct Outcome {
 };
 
 Outcome RunIn(const char* locale) {
-    char pattern[] = "/tmp/kov-locale.XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-        return {};
-    const std::filesystem::path dir = pattern;
+    const TempDir temp;
+    const std::filesystem::path dir = temp.Path();
     std::ofstream(dir / "Results.Txt", std::ios::binary) << kEarlier;
 
     std::vector<std::string> env;
@@ -204,8 +153,6 @@ Outcome RunIn(const char* locale) {
     outcome.locale = ReadFile(dir / "locale.txt");
     outcome.results = ReadFile(dir / "Results.Txt");
     outcome.lines = ReadFile(dir / "lines.txt");
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #include "random/DialogModel.h"
 
 #include "scoring/Scoring.h"
+#include "support/ReferenceReport.h"
 
 #include <algorithm>
 #include <charconv>
@@ -162,6 +163,20 @@ ComboState Model::Scored() const {
         state.m_table[i] = rows[i];
     ScoreCombo(state);
     return state;
+}
+
+std::vector<std::string> Model::ListLines() const {
+    const ComboState scored = Scored();
+    std::vector<std::string> lines;
+    for (int row = 0; row <= Last(); ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        lines.push_back(reference::RowLine(row, scored.m_table[r], scored.m_results[r]));
+    }
+    return lines;
+}
+
+std::string Model::ReportBlock() const {
+    return reference::ResultsBlock(Scored(), ListLines());
 }
 
 void Model::MirrorCheck(Check c) {

@@ -101,6 +101,11 @@ struct Model {
     // dialog's table, results and list lines.
     ComboState Scored() const;
 
+    // The list lines and the report of one Output for the scored combo, from
+    // the reference texts rather than the program's own.
+    std::vector<std::string> ListLines() const;
+    std::string ReportBlock() const;
+
     // User actions. Each returns nothing; a refusal shows in beeps and focus.
     void Type(Edit e, const Caret& caret, const std::vector<EditKey>& keys);
     void ClickPush(Push p);

@@ -8,11 +8,10 @@
 // A failing run prints the seed and the shrunk sequence of actions.
 #include "random/DialogModel.h"
 
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/Feedback.h"
-#include "dialog/RowLine.h"
 #include "scoring/Scoring.h"
 #include "support/ModalGuard.h"
+#include "support/TempDir.h"
+#include "support/WindowDriver.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -33,13 +32,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <sstream>
 #include <thread>
-#include <unistd.h>
 
 namespace randomtest {
 namespace {
@@ -124,69 +121,21 @@ std::string Show(const EditKey& key) {
 // ---------------------------------------------------------------------------
 // The system under test: one real window in its own working directory.
 
-class Sut {
+class Sut : public WindowDriver {
 public:
-    Sut() {
-        char pattern[] = "/tmp/kov-random.XXXXXX";
-        if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0)
-            throw std::runtime_error("no temporary directory");
-        m_dir = pattern;
-        m_oldBeep = Feedback::SetBeepHandler([this] { ++beeps; });
-        m_oldBox = Feedback::SetBoxHandler([this](QWidget* owner, Feedback::BoxIcon icon,
-                                                  const QString& caption, const QString& text) {
-            boxes.push_back({owner == dlg.get(), icon == Feedback::BoxIcon::Information,
-                             caption.toStdString(), text.toStdString()});
-        });
-        dlg = std::make_unique<CComboCalcDlg>();
-        dlg->show();
-        dlg->activateWindow();
-        QApplication::setActiveWindow(dlg.get());
-        if (!QTest::qWaitForWindowActive(dlg.get()))
-            throw std::runtime_error("the window never became active");
-    }
-    ~Sut() {
-        dlg.reset();
-        Feedback::SetBeepHandler(m_oldBeep);
-        Feedback::SetBoxHandler(m_oldBox);
-        std::error_code ignored;
-        std::filesystem::current_path("/tmp", ignored);
-        std::filesystem::remove_all(m_dir, ignored);
-    }
-    Sut(const Sut&) = delete;
-    Sut& operator=(const Sut&) = delete;
-
-    template <class W = QWidget> W* Get(const char* name) const {
-        W* widget = dlg->findChild<W*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            throw std::runtime_error(std::string("no control ") + name);
-        return widget;
-    }
-    QLineEdit* EditOf(Edit e) const { return Get<QLineEdit>(ObjectName(e)); }
+    QLineEdit* EditOf(randomtest::Edit e) const { return Get<QLineEdit>(ObjectName(e)); }
     QComboBox* BoxOf(DropDown d) const { return Get<QComboBox>(ObjectName(d)); }
-    QListWidget* List() const { return Get<QListWidget>("m_listCombo"); }
 
-    // The Results.Txt the window must have written so far.
+    // The Results.Txt the window has written so far.
     std::string ReadResults() const {
-        std::ifstream in(m_dir / "Results.Txt", std::ios::binary);
+        std::ifstream in(m_dir.File("Results.Txt"), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    struct Box {
-        bool ownedByWindow;
-        bool information;
-        std::string caption;
-        std::string text;
-    };
-
-    std::unique_ptr<CComboCalcDlg> dlg;
-    long beeps = 0;
-    std::vector<Box> boxes;
     std::string expectedResults;
 
 private:
-    std::filesystem::path m_dir;
-    Feedback::BeepHandler m_oldBeep;
-    Feedback::BoxHandler m_oldBox;
+    TempWorkDir m_dir;
 };
 
 // ---------------------------------------------------------------------------
@@ -242,7 +191,7 @@ std::string EntryText(const ComboEntry& e) {
 
 void CheckWindow(const Model& model, Sut& sut) {
     Differences d;
-    const ComboState& s = sut.dlg->State();
+    const ComboState& s = sut.S();
 
     // The model of the combo and its bounds.
     d.Require(s.m_nLast >= -1 && s.m_nLast <= kLastRow, "m_nLast out of -1..14");
@@ -286,17 +235,13 @@ void CheckWindow(const Model& model, Sut& sut) {
                   "result " + std::to_string(row) + " differs from the model's");
     }
 
-    // The list: one line per row, as the row-line text makes it.
+    // The list: one line per row, as the reference texts make it.
     QListWidget* list = sut.List();
-    d.Expect(list->count(), model.Last() + 1, "list lines");
-    std::vector<std::string> lines;
-    for (int row = 0; row <= model.Last(); ++row) {
-        const auto r = static_cast<std::size_t>(row);
-        lines.push_back(FormatRowLine(row, expected.m_table[r], expected.m_results[r]));
-        if (row < list->count())
-            d.Expect(list->item(row)->text().toStdString(), lines.back(),
-                     "list line " + std::to_string(row));
-    }
+    const std::vector<std::string> lines = model.ListLines();
+    d.Expect(list->count(), static_cast<int>(lines.size()), "list lines");
+    for (int row = 0; row < std::min(list->count(), static_cast<int>(lines.size())); ++row)
+        d.Expect(list->item(row)->text().toStdString(), lines[static_cast<std::size_t>(row)],
+                 "list line " + std::to_string(row));
     const QList<QListWidgetItem*> selected = list->selectedItems();
     d.Expect(static_cast<int>(selected.size()), model.listSel >= 0 ? 1 : 0, "selected lines");
     if (selected.size() == 1)
@@ -356,17 +301,17 @@ void CheckWindow(const Model& model, Sut& sut) {
              ObjectName(model.focus), "focus");
 
     // Feedback: beeps, boxes, the report file; no window but ours.
-    d.Expect(sut.beeps, model.beeps, "beeps");
-    d.Expect(static_cast<long>(sut.boxes.size()), model.outputs, "message boxes");
-    if (static_cast<long>(sut.boxes.size()) == model.outputs && model.outputs > 0) {
-        const Sut::Box& box = sut.boxes.back();
-        d.Require(box.ownedByWindow && box.information && box.caption == "Log Output" &&
-                      box.text == "Complete",
-                  "the Output box is not the \"Complete\" confirmation: " + box.text);
+    d.Expect(static_cast<long>(sut.m_beeps), model.beeps, "beeps");
+    d.Expect(static_cast<long>(sut.m_boxes.size()), model.outputs, "message boxes");
+    if (static_cast<long>(sut.m_boxes.size()) == model.outputs && model.outputs > 0) {
+        const RecordedBox& box = sut.m_boxes.back();
+        d.Require(box.owner == sut.m_dlg.get() && box.icon == Feedback::BoxIcon::Information &&
+                      box.caption == "Log Output" && box.text == "Complete",
+                  "the Output box is not the \"Complete\" confirmation: " + box.text.toStdString());
     }
     d.Require(QApplication::activeModalWidget() == nullptr, "a modal window is open");
     d.Require(QApplication::activePopupWidget() == nullptr, "a popup is open");
-    d.Require(sut.dlg->isVisible(), "the window has closed");
+    d.Require(sut.m_dlg->isVisible(), "the window has closed");
 
     if (!d.Report().empty())
         RC_FAIL(d.Report());
@@ -377,13 +322,8 @@ void CheckWindow(const Model& model, Sut& sut) {
 void CheckResultsFile(long outputsBefore, const Model& model, Sut& sut) {
     if (model.outputs == outputsBefore)
         return;
-    const ComboState scored = model.Scored();
-    std::vector<std::string> lines;
-    for (int row = 0; row <= model.Last(); ++row)
-        lines.push_back(FormatRowLine(row, scored.m_table[static_cast<std::size_t>(row)],
-                                      scored.m_results[static_cast<std::size_t>(row)]));
     for (long n = outputsBefore; n < model.outputs; ++n)
-        sut.expectedResults += BuildResultsBlock(scored, lines);
+        sut.expectedResults += model.ReportBlock();
     const std::string actual = sut.ReadResults();
     if (actual != sut.expectedResults) {
         std::size_t at = 0;

@@ -1,4 +1,4 @@
-#include "fuzz/DecimalReference.h"
+#include "support/DecimalReference.h"
 
 #include <cmath>
 #include <cstdint>
