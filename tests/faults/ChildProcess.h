@@ -7,13 +7,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <string>
 
 #include <fcntl.h>
 #include <grp.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,35 +77,5 @@ inline void Report(int fd, const std::string& text) {
         done += static_cast<std::size_t>(n);
     }
 }
-
-// A temporary directory that every account can enter and read, owned by
-// the test's own user; removed with its contents afterwards.
-class SharedDir {
-public:
-    SharedDir() {
-        char pattern[] = "/tmp/kov-faults.XXXXXX";
-        if (mkdtemp(pattern) == nullptr) {
-            ADD_FAILURE() << "no temporary directory";
-            return;
-        }
-        m_path = pattern;
-        chmod(m_path.c_str(), 0755);
-    }
-    ~SharedDir() {
-        if (m_path.empty())
-            return;
-        chmod(m_path.c_str(), 0755);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    SharedDir(const SharedDir&) = delete;
-    SharedDir& operator=(const SharedDir&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
 
 } // namespace faults

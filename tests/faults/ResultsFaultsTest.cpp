@@ -2,6 +2,8 @@
 // that may not be written, a disk that fills up part way through a report,
 // and several programs appending at the same time.
 #include "faults/ChildProcess.h"
+#include "faults/PlannedWrites.h"
+#include "support/TempDir.h"
 
 #include "report/ResultsLog.h"
 
@@ -30,18 +32,21 @@ void WriteFile(const std::string& path, const std::string& text, mode_t mode = 0
     chmod(path.c_str(), mode);
 }
 
-// A report that names its writer and its number in every row line.
+// A report-sized block that names its writer and its number in every row
+// line. The writer stores blocks as they are given, so any text will do.
 std::string Block(int writer, int number) {
-    ComboState state;
-    state.m_nHp = writer;
-    state.m_nDef = number % 1000;
-    state.m_nLast = number % 3;
-    state.m_results[static_cast<std::size_t>(state.m_nLast)].m_dTotalKov = number;
-    std::vector<std::string> lines;
-    for (int row = 0; row <= state.m_nLast; ++row)
-        lines.push_back("writer " + std::to_string(writer) + " block " + std::to_string(number) +
-                        " line " + std::to_string(row));
-    return BuildResultsBlock(state, lines);
+    std::string block = "Calculate  : Theory\r\n\r\n";
+    for (int row = 0; row < 5 + number % 3; ++row) {
+        std::string line = "writer " + std::to_string(writer) + " block " + std::to_string(number) +
+                           " line " + std::to_string(row);
+        line.resize(83, '.');
+        block += line + "\r\n";
+    }
+    return block + std::string(83, '-') + "\r\n\r\n";
+}
+
+std::string Outcome(const AppendOutcome& outcome) {
+    return outcome.ok ? "ok" : "failed: " + outcome.error;
 }
 
 // The outcome of one append in a child, as "ok" or "failed: <reason>";
@@ -49,8 +54,7 @@ std::string Block(int writer, int number) {
 std::string AppendInChild(const std::string& path, const std::string& block, bool asNobody) {
     const ChildResult child = RunInChild(
         [&](int report) {
-            const AppendOutcome outcome = AppendResultsBlock(path, block);
-            Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
+            Report(report, Outcome(AppendResultsBlock(path, block)));
             return 0;
         },
         asNobody);
@@ -65,8 +69,13 @@ const std::string kEarlier = "Calculate  : Real\r\nan earlier report, cut short"
 // Root may write anywhere, so the writer runs as nobody against files and
 // directories that belong to root (or to whoever runs the tests).
 TEST(ResultsFaults, FilesAndDirectoriesThatMayNotBeWrittenStayAsTheyWere) {
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("Results.Txt");
+
+    // A directory that is not there (one removed while the program runs).
+    EXPECT_EQ(Outcome(AppendResultsBlock(dir.File("gone/Results.Txt"), Block(1, 0))),
+              "failed: No such file or directory");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("gone")));
 
     // A read-only file: refused, not a byte added.
     WriteFile(file, kEarlier, 0444);
@@ -96,7 +105,7 @@ TEST(ResultsFaults, FilesAndDirectoriesThatMayNotBeWrittenStayAsTheyWere) {
 // failure is reported. Every cut inside the report is tried near its ends,
 // and one in every few in between.
 TEST(ResultsFaults, ADiskThatFillsUpNeverKeepsPartOfAReport) {
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("Results.Txt");
     const std::string block = Block(2, 7);
     const auto size = static_cast<rlim_t>(kEarlier.size());
@@ -115,8 +124,7 @@ TEST(ResultsFaults, ADiskThatFillsUpNeverKeepsPartOfAReport) {
             small.rlim_cur = limit;
             if (setrlimit(RLIMIT_FSIZE, &small) != 0)
                 return kChildCannot;
-            const AppendOutcome outcome = AppendResultsBlock(file, block);
-            Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
+            Report(report, Outcome(AppendResultsBlock(file, block)));
             return 0;
         });
         ASSERT_EQ(child.status, 0) << "limit " << limit;
@@ -136,7 +144,7 @@ TEST(ResultsFaults, ADiskThatFillsUpNeverKeepsPartOfAReport) {
 // mount namespace of the child's own so that nothing outlives the test.
 // Where namespaces or mounts are not allowed, the test is skipped.
 TEST(ResultsFaults, AFullFileSystemNeverKeepsPartOfAReport) {
-    SharedDir dir;
+    TempDir dir;
     const std::string disk = dir.File("disk");
     std::filesystem::create_directory(disk);
     const std::string block = Block(3, 11);
@@ -164,8 +172,7 @@ TEST(ResultsFaults, AFullFileSystemNeverKeepsPartOfAReport) {
             WriteFile(file, old);
             fill();
             const AppendOutcome outcome = AppendResultsBlock(file, block);
-            Report(report, std::to_string(oldSize) + " " +
-                               (outcome.ok ? "ok" : "failed: " + outcome.error) + " " +
+            Report(report, std::to_string(oldSize) + " " + Outcome(outcome) + " " +
                                (ReadFile(file) == old ? "unchanged" : "changed") + "\n");
             std::filesystem::remove(filler);
             std::filesystem::remove(file);
@@ -187,13 +194,42 @@ TEST(ResultsFaults, AFullFileSystemNeverKeepsPartOfAReport) {
                             "room: ok\n");
 }
 
+// The disk fills up after the first half of a report went in. Alone in the
+// file, the writer takes its half back. When another program appended behind
+// that half in the meantime, cutting would destroy the other program's bytes:
+// they stay, and the half before them with them.
+TEST(ResultsFaults, TakingBackAHalfReportNeverCutsWhatAnotherProgramAppended) {
+    TempDir dir;
+    const std::string file = dir.File("Results.Txt");
+    const std::string block = Block(4, 9);
+    const std::size_t half = block.size() / 2;
+    const std::string other = "another program's line\r\n";
+
+    WriteFile(file, kEarlier);
+    {
+        PlannedWrites plan({file, half, {}, ENOSPC});
+        EXPECT_EQ(Outcome(AppendResultsBlock(file, block)), "failed: No space left on device");
+    }
+    EXPECT_EQ(ReadFile(file), kEarlier);
+
+    WriteFile(file, kEarlier);
+    {
+        const auto appendOther = [&] {
+            std::ofstream(file, std::ios::binary | std::ios::app) << other;
+        };
+        PlannedWrites plan({file, half, appendOther, ENOSPC});
+        EXPECT_EQ(Outcome(AppendResultsBlock(file, block)), "failed: No space left on device");
+    }
+    EXPECT_EQ(ReadFile(file), kEarlier + block.substr(0, half) + other);
+}
+
 // Six programs append a thousand reports each at the same moment to a file
 // that already holds something: it keeps its old bytes first, then every
 // report whole, each exactly once, each writer's in its own order.
 TEST(ResultsFaults, ConcurrentWritersLeaveEveryReportWhole) {
     constexpr int kWriters = 6;
     constexpr int kBlocks = 1000;
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("Results.Txt");
     const std::string older = "older content without a line end";
     WriteFile(file, older);
