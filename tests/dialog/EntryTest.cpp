@@ -182,6 +182,28 @@ TEST_F(EntryTest, NumberEditsKeepOnlyDigits) {
     EXPECT_EQ(S().m_nDef, 0);
 }
 
+// Only ASCII digits count: a full-width digit is cut like a letter, and a
+// character beyond the basic plane goes whole, both halves of its surrogate
+// pair with a single beep, whether typed or pasted.
+TEST_F(EntryTest, FullWidthDigitsAndCharactersBeyondTheBasicPlaneAreCutWhole) {
+    QLineEdit* damage = Edit("m_editDamage");
+    for (const QString& tail : {QString::fromUtf16(u"\uFF12"), QString::fromUtf16(u"\U0001F600")}) {
+        Type("m_editDamage", "1");
+        m_beeps = 0;
+        QTest::sendKeyEvent(QTest::Click, damage, Qt::Key_unknown, tail, Qt::NoModifier);
+        EXPECT_EQ(damage->text(), "1");
+        EXPECT_EQ(m_beeps, 1);
+        EXPECT_EQ(S().m_entry.m_nDamage, 1);
+
+        QApplication::clipboard()->setText("7" + tail);
+        damage->selectAll();
+        QTest::keyClick(damage, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(damage->text(), "7");
+        EXPECT_EQ(m_beeps, 2);
+        EXPECT_EQ(S().m_entry.m_nDamage, 7);
+    }
+}
+
 TEST_F(EntryTest, SelectingARowShowsItInTheForm) {
     Type("m_editHp", "500");
     Type("m_editDef", "5");
