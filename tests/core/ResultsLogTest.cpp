@@ -1,15 +1,13 @@
 #include "report/ResultsLog.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -69,22 +67,15 @@ TEST(ResultsBlock, LayoutByteForByte) {
 
 class ResultsFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kov-results-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        m_path = (m_dir / "Results.Txt").string();
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     std::string Read() const {
         std::ifstream in(m_path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     void Write(const std::string& text) const { std::ofstream(m_path, std::ios::binary) << text; }
 
-    fs::path m_dir;
-    std::string m_path;
+    TempDir m_temp;
+    fs::path m_dir = m_temp.Path();
+    std::string m_path = m_temp.File("Results.Txt");
 };
 
 TEST_F(ResultsFile, AppendsWholeBlocks) {
@@ -124,28 +115,6 @@ TEST_F(ResultsFile, FailuresAreReportedAndChangeNothing) {
         EXPECT_EQ(Read(), "kept\r\n");
         fs::remove(m_path);
     }
-}
-
-// A disk that fills up part way through a block: the part that got in is
-// taken back, so the log never holds a torn report.
-TEST_F(ResultsFile, PartialWriteIsTakenBack) {
-    const std::string before = std::string(kTwoRowBlock) + "tail";
-    Write(before);
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = before.size() + 10;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    const AppendOutcome outcome = AppendResultsBlock(m_path, kTwoRowBlock);
-
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.error, "File too large");
-    EXPECT_EQ(Read(), before);
 }
 
 } // namespace
