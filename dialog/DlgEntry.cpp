@@ -2,9 +2,10 @@
 // working entry, the digit filter, the form check, and showing an entry.
 #include "dialog/CComboCalcDlg.h"
 
-#include "dialog/DigitFilter.h"
 #include "dialog/Feedback.h"
-#include "dialog/NumberText.h"
+#include "dialog/text/DigitFilter.h"
+#include "dialog/text/NumberFormat.h"
+#include "dialog/text/NumberParse.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 
 #include "dialog/CComboCalcDlg.h"
 #include "dialog/Feedback.h"
-#include "dialog/RowLine.h"
+#include "dialog/text/RowLine.h"
 #include "report/ResultsLog.h"
 #include "scoring/Scoring.h"
 

@@ -10,7 +10,7 @@
 
 #include "dialog/CComboCalcDlg.h"
 #include "dialog/Feedback.h"
-#include "dialog/RowLine.h"
+#include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 #include "support/ModalGuard.h"
 
