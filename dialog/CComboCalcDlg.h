@@ -1,6 +1,8 @@
 #pragma once
 
+#include "model/ComboEditor.h"
 #include "model/ComboState.h"
+#include "model/EntryCapture.h"
 #include "report/ResultsLog.h"
 
 #include <QDialog>
@@ -70,7 +72,8 @@ public:
     void OnUnDifence();
 
     bool ValidateEntry();
-    int CaptureEntry(int startRow);
+    // The capture-time controls and the enemy data, as they read now.
+    EntryCapture CaptureEntry() const;
     void ShowEntry(ComboEntry entry);
     void ResetControls();
     void Recalculate();
@@ -94,6 +97,12 @@ private:
     void FilterDigits(QLineEdit* edit, std::int32_t* target);
     static int ReadNumberEdit(const QLineEdit* edit);
     bool RefuseEntry(QWidget* control);
+    // The state table's buttons: Modify, Remove and the arrows work on the
+    // selected line; Clear and Output on a combo of at least one row.
+    void EnableLineCommands(bool enabled);
+    void EnableComboCommands();
+    void MoveSelectedLine(MoveDirection direction);
+    static QString ModeCaption(std::int32_t real);
     int SelectedLine() const;
     void SelectLine(int line);
     void StoreCheck(QCheckBox* box, std::int32_t& flag);
