@@ -9,6 +9,8 @@
 #include <QIcon>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -39,6 +41,11 @@ public:
     QIcon OnQueryDragIcon() const { return m_hIcon; }
     // Fills `menu` with the window's own commands, then the About entry.
     void PopulateWindowMenu(QMenu& menu);
+
+    // Opens the About box over `owner`. The application provides it, as the
+    // box belongs to the application; without one the About entry does nothing.
+    using AboutBoxOpener = std::function<void(QWidget* owner)>;
+    void setAboutBoxOpener(AboutBoxOpener opener) { m_aboutBoxOpener = std::move(opener); }
 
     // Editing commands.
     void OnOK();
@@ -139,6 +146,7 @@ private:
     QComboBox* m_cmbLinkCount = nullptr;
     QComboBox* m_cmbHitCount = nullptr;
     QIcon m_hIcon;
+    AboutBoxOpener m_aboutBoxOpener;
 
     ComboState m_state;
 };
