@@ -17,3 +17,8 @@ CAboutDlg::~CAboutDlg() = default;
 int CAboutDlg::DoModal() {
     return exec();
 }
+
+void CAboutDlg::openOver(QWidget* owner) {
+    CAboutDlg about(owner);
+    about.DoModal();
+}

@@ -14,4 +14,8 @@ public:
 
     // Runs the box modally; OK, Enter, Escape and the close box end it.
     int DoModal();
+
+    // Opens a fresh box over `owner` and returns when it is closed: what the
+    // main window's About entry runs.
+    static void openOver(QWidget* owner);
 };

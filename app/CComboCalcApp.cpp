@@ -1,5 +1,6 @@
 #include "app/CComboCalcApp.h"
 
+#include "app/CAboutDlg.h"
 #include "dialog/CComboCalcDlg.h"
 #include "dialog/DialogFont.h"
 #include "resources/DialogTemplate.h"
@@ -17,6 +18,7 @@ bool CComboCalcApp::InitInstance() {
     QApplication::setFont(DialogFont(tmpl.fontFace, tmpl.pointSize));
 
     CComboCalcDlg dlg;
+    dlg.setAboutBoxOpener(&CAboutDlg::openOver);
     dlg.DoModal(); // the result tells nothing: every ending is a cancel
     return false;
 }

@@ -1,4 +1,4 @@
-#include "dialog/RowLine.h"
+#include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 
 #include <benchmark/benchmark.h>

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "model/ComboEditor.h"
 #include "model/ComboState.h"
+#include "model/EntryCapture.h"
 #include "report/ResultsLog.h"
 
 #include <QDialog>
 #include <QIcon>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -37,6 +41,11 @@ public:
     QIcon OnQueryDragIcon() const { return m_hIcon; }
     // Fills `menu` with the window's own commands, then the About entry.
     void PopulateWindowMenu(QMenu& menu);
+
+    // Opens the About box over `owner`. The application provides it, as the
+    // box belongs to the application; without one the About entry does nothing.
+    using AboutBoxOpener = std::function<void(QWidget* owner)>;
+    void setAboutBoxOpener(AboutBoxOpener opener) { m_aboutBoxOpener = std::move(opener); }
 
     // Editing commands.
     void OnOK();
@@ -70,7 +79,8 @@ public:
     void OnUnDifence();
 
     bool ValidateEntry();
-    int CaptureEntry(int startRow);
+    // The capture-time controls and the enemy data, as they read now.
+    EntryCapture CaptureEntry() const;
     void ShowEntry(ComboEntry entry);
     void ResetControls();
     void Recalculate();
@@ -94,6 +104,12 @@ private:
     void FilterDigits(QLineEdit* edit, std::int32_t* target);
     static int ReadNumberEdit(const QLineEdit* edit);
     bool RefuseEntry(QWidget* control);
+    // The state table's buttons: Modify, Remove and the arrows work on the
+    // selected line; Clear and Output on a combo of at least one row.
+    void EnableLineCommands(bool enabled);
+    void EnableComboCommands();
+    void MoveSelectedLine(MoveDirection direction);
+    static QString ModeCaption(std::int32_t real);
     int SelectedLine() const;
     void SelectLine(int line);
     void StoreCheck(QCheckBox* box, std::int32_t& flag);
@@ -130,6 +146,7 @@ private:
     QComboBox* m_cmbLinkCount = nullptr;
     QComboBox* m_cmbHitCount = nullptr;
     QIcon m_hIcon;
+    AboutBoxOpener m_aboutBoxOpener;
 
     ComboState m_state;
 };

@@ -4,6 +4,8 @@
 
 #include "dialog/Feedback.h"
 #include "dialog/Win32Controls.h"
+#include "dialog/text/ModeName.h"
+#include "model/ComboEditor.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,63 +19,66 @@ void CComboCalcDlg::SelectLine(int line) {
     m_listCombo->setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
 }
 
+void CComboCalcDlg::EnableLineCommands(bool enabled) {
+    for (QPushButton* button : {m_btnModify, m_btnRemove, m_btnDown, m_btnUp})
+        button->setEnabled(enabled);
+}
+
+void CComboCalcDlg::EnableComboCommands() {
+    m_btnClear->setEnabled(true);
+    m_btnOutput->setEnabled(true);
+}
+
+QString CComboCalcDlg::ModeCaption(std::int32_t real) {
+    const std::string_view name = ModeName(real);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 void CComboCalcDlg::OnOK() {
     if (!ValidateEntry())
         return;
-    m_state.m_nLast = CaptureEntry(m_state.m_nLast + 1);
+    AddEntry(m_state, CaptureEntry());
     Recalculate();
-    m_btnClear->setEnabled(true);
-    m_btnOutput->setEnabled(true);
-    m_btnDown->setEnabled(false);
-    m_btnUp->setEnabled(false);
+    EnableLineCommands(false);
+    EnableComboCommands();
     m_btnTheory->setEnabled(true);
     m_rdoCeil->setFocus();
 }
 
 void CComboCalcDlg::OnModify() {
     // Modify is enabled only while a line of the combo is selected.
-    if (m_state.m_nSel < 0 || m_state.m_nSel > m_state.m_nLast) {
+    if (!CanModify(m_state)) {
         Feedback::Beep();
         return;
     }
     if (!ValidateEntry())
         return;
-    const int last = CaptureEntry(m_state.m_nSel);
-    if (last > m_state.m_nSel)
-        m_state.m_nLast = last;
+    ModifyEntry(m_state, CaptureEntry());
     Recalculate();
-    m_btnModify->setEnabled(false);
-    m_btnRemove->setEnabled(false);
-    m_btnClear->setEnabled(true);
-    m_btnOutput->setEnabled(true);
-    m_btnDown->setEnabled(false);
-    m_btnUp->setEnabled(false);
+    EnableLineCommands(false);
+    EnableComboCommands();
     m_rdoCeil->setFocus();
 }
 
 void CComboCalcDlg::OnRemove() {
-    const int line = SelectedLine();
-    if (line < 0) {
+    switch (RemoveLine(m_state, SelectedLine())) {
+    case RemoveResult::Refused:
         Feedback::Beep();
         return;
-    }
-    if (line == 0) {
-        OnClear();
+    case RemoveResult::Cleared:
+        ResetControls();
+        return;
+    case RemoveResult::Truncated:
+        Recalculate();
+        EnableLineCommands(false);
+        m_btnAdd->setEnabled(true);
+        m_rdoCeil->setFocus();
         return;
     }
-    m_state.TruncateFrom(line, true);
-    Recalculate();
-    m_btnRemove->setEnabled(false);
-    m_btnModify->setEnabled(false);
-    if (!m_btnAdd->isEnabled())
-        m_btnAdd->setEnabled(true);
-    m_btnDown->setEnabled(false);
-    m_btnUp->setEnabled(false);
-    m_rdoCeil->setFocus();
 }
 
 void CComboCalcDlg::OnClear() {
-    m_state.ResetCombo();
+    ClearCombo(m_state);
     ResetControls();
 }
 
@@ -90,57 +95,36 @@ void CComboCalcDlg::OnOutput() {
     }
 }
 
-void CComboCalcDlg::OnDown() {
-    const int line = SelectedLine();
-    if (line < 0 || line == kLastRow) {
-        Feedback::Beep();
-        return;
-    }
-    const int moved = m_state.SwapWithNeighbour(line, true);
-    if (moved < 0) {
+void CComboCalcDlg::MoveSelectedLine(MoveDirection direction) {
+    const std::optional<int> moved = MoveLine(m_state, SelectedLine(), direction);
+    if (!moved) {
         Feedback::Beep();
         return;
     }
     Recalculate();
-    if (moved == kLastRow) {
+    if (*moved == kLastRow) {
         // No line follows row 14 to press down on again.
         m_rdoCeil->setFocus();
         return;
     }
-    SelectLine(moved);
+    SelectLine(*moved);
     OnSelchangeList();
-    m_btnDown->setFocus();
+    (direction == MoveDirection::Down ? m_btnDown : m_btnUp)->setFocus();
+}
+
+void CComboCalcDlg::OnDown() {
+    MoveSelectedLine(MoveDirection::Down);
 }
 
 void CComboCalcDlg::OnUp() {
-    const int line = SelectedLine();
-    if (line <= 0) {
-        Feedback::Beep();
-        return;
-    }
-    const int moved = m_state.SwapWithNeighbour(line, false);
-    if (moved < 0) {
-        Feedback::Beep();
-        return;
-    }
-    Recalculate();
-    SelectLine(moved);
-    OnSelchangeList();
-    m_btnUp->setFocus();
+    MoveSelectedLine(MoveDirection::Up);
 }
 
 void CComboCalcDlg::OnTheory() {
     if (!ValidateEntry())
         return;
-    if (m_state.m_bReal) {
-        m_btnTheory->setText(QStringLiteral("Theory"));
-        m_state.m_bReal = 0;
-    } else {
-        m_btnTheory->setText(QStringLiteral("Real"));
-        m_state.m_bReal = 1;
-    }
-    m_state.m_nHp = ReadNumberEdit(m_editHp);
-    m_state.m_nDef = ReadNumberEdit(m_editDef);
+    SwitchMode(m_state, ReadNumberEdit(m_editHp), ReadNumberEdit(m_editDef));
+    m_btnTheory->setText(ModeCaption(m_state.m_bReal));
     Recalculate();
     m_btnTheory->setFocus();
 }
@@ -151,8 +135,5 @@ void CComboCalcDlg::OnSelchangeList() {
         return;
     m_state.m_nSel = line;
     ShowEntry(m_state.m_table[line]);
-    m_btnRemove->setEnabled(true);
-    m_btnModify->setEnabled(true);
-    m_btnDown->setEnabled(true);
-    m_btnUp->setEnabled(true);
+    EnableLineCommands(true);
 }

@@ -2,9 +2,10 @@
 // working entry, the digit filter, the form check, and showing an entry.
 #include "dialog/CComboCalcDlg.h"
 
-#include "dialog/DigitFilter.h"
 #include "dialog/Feedback.h"
-#include "dialog/NumberText.h"
+#include "dialog/text/DigitFilter.h"
+#include "dialog/text/NumberFormat.h"
+#include "dialog/text/NumberParse.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -155,15 +156,17 @@ bool CComboCalcDlg::ValidateEntry() {
     return true;
 }
 
-int CComboCalcDlg::CaptureEntry(int startRow) {
-    m_state.m_nHp = ReadNumberEdit(m_editHp);
-    m_state.m_nDef = ReadNumberEdit(m_editDef);
-    const int count = TextToInt(SelectedText(m_cmbHitCount));
-    ComboEntry& entry = m_state.m_entry;
-    entry.m_dKovRate = TextToDouble(SelectedText(m_cmbKovRate));
-    entry.m_dHitRate = entry.m_bCore ? 1.0 : TextToDouble(SelectedText(m_cmbHitRate));
-    entry.m_nLinkCount = entry.m_bLinkTrap ? TextToInt(SelectedText(m_cmbLinkCount)) : 0;
-    return m_state.PlaceEntry(startRow, count);
+EntryCapture CComboCalcDlg::CaptureEntry() const {
+    // A list without a selection (hit rate under Core, link count without Link
+    // Trap) reads as 0; the core does not take those values then.
+    EntryCapture capture;
+    capture.hp = ReadNumberEdit(m_editHp);
+    capture.def = ReadNumberEdit(m_editDef);
+    capture.hitCount = TextToInt(SelectedText(m_cmbHitCount));
+    capture.kovRate = TextToDouble(SelectedText(m_cmbKovRate));
+    capture.hitRate = TextToDouble(SelectedText(m_cmbHitRate));
+    capture.linkCount = TextToInt(SelectedText(m_cmbLinkCount));
+    return capture;
 }
 
 void CComboCalcDlg::ShowEntry(ComboEntry entry) {

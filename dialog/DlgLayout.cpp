@@ -78,7 +78,7 @@ void CComboCalcDlg::ResetControls() {
     for (QPushButton* button :
          {m_btnModify, m_btnRemove, m_btnOutput, m_btnClear, m_btnUp, m_btnDown, m_btnTheory})
         button->setEnabled(false);
-    m_btnTheory->setText(QStringLiteral("Theory"));
+    m_btnTheory->setText(ModeCaption(0));
 
     for (QLineEdit* edit : {m_editHp, m_editDef}) {
         edit->setEnabled(true);

@@ -2,8 +2,8 @@
 // back line by line for the report.
 #include "dialog/CComboCalcDlg.h"
 
-#include "dialog/RowLine.h"
 #include "dialog/Win32Controls.h"
+#include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 
 #include <QPushButton>

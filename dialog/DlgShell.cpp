@@ -2,7 +2,6 @@
 // icon painted while the window is minimised.
 #include "dialog/CComboCalcDlg.h"
 
-#include "app/CAboutDlg.h"
 #include "resources/DialogTemplate.h"
 
 #include <QContextMenuEvent>
@@ -21,11 +20,10 @@ constexpr int kIconSize = 32;
 
 void CComboCalcDlg::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
     switch (nID & kCommandMask) {
-    case kIdmAboutBox: {
-        CAboutDlg about(this);
-        about.DoModal();
+    case kIdmAboutBox:
+        if (m_aboutBoxOpener)
+            m_aboutBoxOpener(this);
         break;
-    }
     case kScMinimize:
         showMinimized();
         break;

@@ -2,7 +2,7 @@
 // text (two bytes a code unit). It is checked twice: one filter step on text
 // of any length, and the whole run of steps in an edit that holds at most
 // three code units and runs the filter again whenever its text changes.
-#include "dialog/DigitFilter.h"
+#include "dialog/text/DigitFilter.h"
 
 #include <cstdint>
 #include <cstdio>

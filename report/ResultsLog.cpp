@@ -1,6 +1,8 @@
 #include "report/ResultsLog.h"
 
-#include "dialog/NumberText.h"
+#include "dialog/text/ModeName.h"
+#include "dialog/text/NumberFormat.h"
+#include "dialog/text/RowLine.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,7 +22,10 @@ constexpr std::string_view kHeader =
     "No.|Type |Ar|Co|Ct|Dd|Jk|Lt|Lr|Rp|Dmg|T.Dmg| Rt|     T.Rate|        Kov|      T.Kov";
 constexpr std::string_view kRule =
     "---|-----|--|--|--|--|--|--|--|--|---|-----|---|-----------|-----------|-----------";
-constexpr std::size_t kClosingRuleLength = 83;
+// The closing rule spans the table it closes.
+constexpr std::size_t kClosingRuleLength = kHeader.size();
+static_assert(kRule.size() == kHeader.size() && kColumnHeader.size() == kHeader.size(),
+              "the report's table has the columns of the list");
 
 std::string Unsigned11(std::int64_t value) {
     char text[16];
@@ -76,7 +81,7 @@ std::string BuildResultsBlock(const ComboState& state, const std::vector<std::st
 
     std::string block;
     block.reserve(600 + rowLines.size() * 90);
-    AppendLine(block, "Calculate  : ", state.m_bReal != 0 ? "Real" : "Theory");
+    AppendLine(block, "Calculate  : ", ModeName(state.m_bReal));
     AppendLine(block, "MaxHP      : ", Unsigned11(state.m_nHp));
     AppendLine(block, "Defence    : ", Unsigned11(state.m_nDef));
     AppendLine(block, "Total Hit  : ", Unsigned11(hits));

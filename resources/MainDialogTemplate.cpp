@@ -1,5 +1,8 @@
 #include "resources/DialogTemplate.h"
 
+#include "dialog/text/ModeName.h"
+#include "dialog/text/RowLine.h"
+
 #include <array>
 
 // Template 102, the main window. Item order is the tab order and decides where
@@ -12,14 +15,10 @@ using namespace ItemStyle;
 constexpr std::uint32_t kEdit = Border | TabStop | ExRight;
 constexpr std::uint32_t kDropDown = VScroll | TabStop;
 
-// The list lines are laid out under these columns; the list and the header
-// only line up because every dialog font is fixed-pitch.
-constexpr const char* kColumnHeader = "No. Type  Ar Co Ct Dd Jk Lt Lr Rp Dmg T.Dmg  Rt      "
-                                      "T.Rate         Kov       T.Kov";
-
 constexpr std::array<DialogItem, 46> kItems{{
     {ItemKind::Static, kNoId, "Combo &List", 4, 0, 41, 8, Group, "labelComboList", nullptr},
-    {ItemKind::Static, kNoId, kColumnHeader, 4, 10, 333, 8, Group, "labelHeader", "Column header"},
+    {ItemKind::Static, kNoId, kColumnHeader.data(), 4, 10, 333, 8, Group, "labelHeader",
+     "Column header"},
     {ItemKind::ListBox, Ctl::List, "", 2, 18, 336, 123,
      Notify | NoIntegralHeight | Border | VScroll | TabStop, "m_listCombo", "Combo List"},
     {ItemKind::GroupBox, kNoId, "&Enemy Data", 4, 144, 55, 51, Group, "groupEnemyData", nullptr},
@@ -79,8 +78,8 @@ constexpr std::array<DialogItem, 46> kItems{{
     {ItemKind::PushButton, Ctl::Clear, "&Clear", 139, 290, 40, 14, TabStop, "m_btnClear", nullptr},
     {ItemKind::PushButton, Ctl::Output, "&Output", 184, 290, 40, 14, TabStop, "m_btnOutput",
      nullptr},
-    {ItemKind::PushButton, Ctl::Theory, "Theory", 229, 290, 40, 14, TabStop, "m_btnTheory",
-     nullptr},
+    {ItemKind::PushButton, Ctl::Theory, kTheoryModeName.data(), 229, 290, 40, 14, TabStop,
+     "m_btnTheory", nullptr},
     {ItemKind::PushButton, Ctl::Exit, "E&xit", 297, 290, 40, 14, TabStop, "exitButton", nullptr},
 }};
 

@@ -1,5 +1,6 @@
-#include "dialog/RowLine.h"
-#include "dialog/NumberText.h"
+#include "dialog/text/RowLine.h"
+#include "dialog/text/NumberFormat.h"
+#include "dialog/text/NumberParse.h"
 
 #include <gtest/gtest.h>
 

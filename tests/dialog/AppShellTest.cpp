@@ -20,6 +20,7 @@ TEST(CComboCalcApp, RunsTheMainWindowModallyInTheDialogFaceAndEndsWithIt) {
 
     bool sawWindow = false;
     QString messageBoxFamily;
+    QString aboutTitle;
     QObject context;
     QTimer::singleShot(0, &context, [&] {
         auto* window = qobject_cast<CComboCalcDlg*>(QApplication::activeModalWidget());
@@ -30,11 +31,21 @@ TEST(CComboCalcApp, RunsTheMainWindowModallyInTheDialogFaceAndEndsWithIt) {
         }
         sawWindow = true;
         messageBoxFamily = QMessageBox().font().family();
+        // The application gives the window its About box.
+        QTimer::singleShot(0, &context, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            if (about != nullptr && about != window) {
+                aboutTitle = about->windowTitle();
+                about->close();
+            }
+        });
+        window->OnSysCommand(16, 0);
         window->reject(); // Escape, Exit and the close box all end here
     });
     EXPECT_FALSE(theApp.InitInstance());
 
     EXPECT_TRUE(sawWindow);
+    EXPECT_EQ(aboutTitle.toStdString(), "About - Kov Calculator");
     EXPECT_EQ(messageBoxFamily.toStdString(), dialogFont.family().toStdString());
     EXPECT_EQ(QApplication::font().pointSize(), dialogFont.pointSize());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

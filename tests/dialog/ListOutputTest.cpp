@@ -2,6 +2,8 @@
 // window menu with its About entry.
 #include "support/DialogDriver.h"
 
+#include "app/CAboutDlg.h"
+
 #include <QMenu>
 #include <QTimer>
 
@@ -146,6 +148,7 @@ TEST_F(ListOutputTest, OutputThatCannotWriteWarnsAndKeepsTheFile) {
 }
 
 TEST_F(ListOutputTest, WindowMenuEndsWithTheAboutEntryWhichOpensTheAboutBox) {
+    m_dlg->setAboutBoxOpener(&CAboutDlg::openOver); // as the application does
     QMenu menu;
     m_dlg->PopulateWindowMenu(menu);
     const QList<QAction*> actions = menu.actions();

@@ -1,6 +1,6 @@
-#include "dialog/DigitFilter.h"
+#include "dialog/text/DigitFilter.h"
 
-#include "dialog/NumberText.h"
+#include "dialog/text/NumberParse.h"
 
 namespace {
 

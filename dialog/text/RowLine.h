@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
-// The static column header standing above the combo list.
-inline constexpr std::string_view kListHeader =
+// The static column header standing above the combo list. The list lines are
+// laid out under its columns, and they only line up because every dialog font
+// is fixed-pitch. The window's template shows this very text.
+inline constexpr std::string_view kColumnHeader =
     "No. Type  Ar Co Ct Dd Jk Lt Lr Rp Dmg T.Dmg  Rt      T.Rate         Kov       T.Kov";
 
 // "Ceil", "Wall", "Floor", "Extra".

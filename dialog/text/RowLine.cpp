@@ -1,6 +1,6 @@
-#include "dialog/RowLine.h"
+#include "dialog/text/RowLine.h"
 
-#include "dialog/NumberText.h"
+#include "dialog/text/NumberFormat.h"
 
 #include <cstdint>
 #include <cstdio>
