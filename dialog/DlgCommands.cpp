@@ -3,14 +3,14 @@
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/Feedback.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 int CComboCalcDlg::SelectedLine() const {
-    return m_listCombo->SelectedRow();
+    return m_listCombo->selectedRow();
 }
 
 void CComboCalcDlg::SelectLine(int line) {

@@ -3,7 +3,7 @@
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/RowLine.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include "scoring/Scoring.h"
 
 #include <QPushButton>
