@@ -8,6 +8,8 @@
 
 #include <QScreen>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kTimeoutMs = 5000;

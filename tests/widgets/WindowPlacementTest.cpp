@@ -5,32 +5,13 @@
 
 #include <QScreen>
 
+#include <cstdlib>
+
 namespace {
 
-// Gaps between a window's frame and the work area's edges, as a person sees
-// them: left, right, top, bottom.
-struct Gaps {
-    int left, right, top, bottom;
-};
-
-Gaps GapsIn(const QRect& frame, const QRect& area) {
-    return {frame.left() - area.left(), area.right() - frame.right(), frame.top() - area.top(),
-            area.bottom() - frame.bottom()};
-}
-
-TEST_F(MainDialogTest, TheMainWindowIsCentredInTheWorkAreaFrameIncluded) {
-    const QRect frame = dialog.frameGeometry();
-    // The offscreen platform gives windows a frame; without one this test
-    // could not tell a frame-blind placement from a right one.
-    ASSERT_GT(frame.width(), dialog.width());
-    ASSERT_GT(frame.height(), dialog.height());
-    const Gaps gaps = GapsIn(frame, dialog.screen()->availableGeometry());
-    EXPECT_GE(gaps.top, 0);
-    EXPECT_GE(gaps.left, 0);
-    EXPECT_LE(std::abs(gaps.left - gaps.right), 1) << gaps.left << " " << gaps.right;
-    EXPECT_LE(std::abs(gaps.top - gaps.bottom), 1) << gaps.top << " " << gaps.bottom;
-}
-
+// The main window's own centring shows only under a window manager that
+// frames it late (tests/desktop); on this platform Qt's guess happens to fit.
+// What shows here is the About box near the screen's edges.
 TEST_F(MainDialogTest, TheAboutBoxIsCentredOverTheMainWindowAndKeptInsideTheWorkArea) {
     const QRect area = dialog.screen()->availableGeometry();
     const auto showAbout = [](CAboutDlg& about) {
@@ -47,8 +28,8 @@ TEST_F(MainDialogTest, TheAboutBoxIsCentredOverTheMainWindowAndKeptInsideTheWork
         EXPECT_LE(std::abs((frame.top() - owner.top()) - (owner.bottom() - frame.bottom())), 1);
     }
 
-    // The main window pushed against the bottom-right corner and beyond: the
-    // box would stick out, so it stops at the work area's edges.
+    // The main window pushed towards the bottom-right corner, then past the
+    // top-left one: the box would stick out, so it stops at the edges.
     for (const QPoint corner :
          {area.bottomRight() - QPoint(100, 80), area.topLeft() - QPoint(300, 250)}) {
         dialog.move(corner);
