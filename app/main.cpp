@@ -1,6 +1,6 @@
 #include "app/CComboCalcApp.h"
 #include "app/ExitAfterFirstFrame.h"
-#include "dialog/DialogFont.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 

@@ -6,6 +6,7 @@
 //
 // Start-up costs are paid once per process, so bench/startup.sh runs this
 // many times and takes the median of each stage.
+#include "app/Startup.h"
 #include "dialog/CComboCalcDlg.h"
 #include "dialog/DialogFont.h"
 #include "resources/DialogTemplate.h"

@@ -10,15 +10,21 @@ add_library(kovwidgets STATIC
     resources/Strings.cpp
     resources/ProgramIcon.cpp
     dialog/DialogFont.cpp
-    dialog/Win32Controls.cpp
+    dialog/WindowCentring.cpp
+    dialog/controls/ArrowKeyGroup.cpp
+    dialog/controls/ComboListBox.cpp
+    dialog/controls/DialogCheckBox.cpp
+    dialog/controls/DialogGroupBox.cpp
+    dialog/controls/DialogLabel.cpp
+    dialog/controls/DialogPushButton.cpp
+    dialog/controls/DialogRadioButton.cpp
+    dialog/controls/DropDownStyle.cpp
+    dialog/controls/MnemonicRoute.cpp
     dialog/TemplateBuilder.cpp
     app/CAboutDlg.cpp
 )
 target_include_directories(kovwidgets PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-# The dialog font starts fontconfig's set-up early on a thread of its own.
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
-target_link_libraries(kovwidgets PUBLIC Qt6::Widgets PRIVATE PkgConfig::Fontconfig)
+target_link_libraries(kovwidgets PUBLIC Qt6::Widgets)
 target_compile_definitions(kovwidgets PUBLIC QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 
 option(KOV_BUILD_APP "Build the main window and the program" ON)
@@ -26,14 +32,19 @@ if(KOV_BUILD_APP)
     add_library(kovui STATIC
         dialog/Feedback.cpp
         dialog/CComboCalcDlg.cpp
-        dialog/DlgLayout.cpp
+        dialog/DlgNotifications.cpp
         dialog/DlgEntry.cpp
         dialog/DlgCommands.cpp
         dialog/DlgList.cpp
         dialog/DlgShell.cpp
         app/CComboCalcApp.cpp
+        app/Startup.cpp
     )
     target_link_libraries(kovui PUBLIC kovwidgets kovcore)
+    # The start-up begins fontconfig's set-up early on a thread of its own.
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
+    target_link_libraries(kovui PRIVATE PkgConfig::Fontconfig)
 
     add_executable(kov-calculator app/main.cpp)
     target_link_libraries(kov-calculator PRIVATE kovui)

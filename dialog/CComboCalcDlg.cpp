@@ -1,7 +1,7 @@
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/TemplateBuilder.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ProgramIcon.h"
 

@@ -18,7 +18,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class Win32ListBox;
+class ComboListBox;
 struct BuiltDialog;
 
 // The main window: the hit editor, the combo list and the commands. It owns
@@ -140,7 +140,7 @@ private:
     QLineEdit* m_editHp = nullptr;
     QLineEdit* m_editDef = nullptr;
     QLineEdit* m_editDamage = nullptr;
-    Win32ListBox* m_listCombo = nullptr;
+    ComboListBox* m_listCombo = nullptr;
     QComboBox* m_cmbKovRate = nullptr;
     QComboBox* m_cmbHitRate = nullptr;
     QComboBox* m_cmbLinkCount = nullptr;

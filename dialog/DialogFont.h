@@ -12,9 +12,9 @@ QFont DialogFont(const char* templateFace, int pointSize);
 // True when `font` resolves to the family it names.
 bool FaceObtained(const QFont& font);
 
-// Starts the font system's own set-up (reading its configuration and its
-// caches: some milliseconds) on another thread, so that it runs while the
-// toolkit connects to the display. DialogFont waits for it. Call it first
-// thing in main(), before anything uses a font; it also makes every thread
-// of the process allocate from one malloc arena.
-void StartFontSystemWarmUp();
+// Something to wait for before the first font is asked for: the program
+// starts the font system's set-up early on a thread of its own, and two
+// threads setting it up at once would each do all of the work. DialogFont
+// calls it each time before it uses the font system; nullptr for none.
+using FontSystemWait = void (*)();
+void SetFontSystemWait(FontSystemWait wait);

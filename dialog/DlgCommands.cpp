@@ -3,7 +3,7 @@
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/Feedback.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include "dialog/text/ModeName.h"
 #include "model/ComboEditor.h"
 
@@ -12,7 +12,7 @@
 #include <QRadioButton>
 
 int CComboCalcDlg::SelectedLine() const {
-    return m_listCombo->SelectedRow();
+    return m_listCombo->selectedRow();
 }
 
 void CComboCalcDlg::SelectLine(int line) {

@@ -2,7 +2,7 @@
 // back line by line for the report.
 #include "dialog/CComboCalcDlg.h"
 
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 

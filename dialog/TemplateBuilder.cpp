@@ -1,7 +1,14 @@
 #include "dialog/TemplateBuilder.h"
 
 #include "dialog/DialogFont.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/WindowCentring.h"
+#include "dialog/controls/ComboListBox.h"
+#include "dialog/controls/DialogCheckBox.h"
+#include "dialog/controls/DialogGroupBox.h"
+#include "dialog/controls/DialogLabel.h"
+#include "dialog/controls/DialogPushButton.h"
+#include "dialog/controls/DialogRadioButton.h"
+#include "dialog/controls/DropDownStyle.h"
 #include "resources/ProgramIcon.h"
 
 #include <QButtonGroup>
@@ -9,7 +16,6 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -75,13 +81,13 @@ QWidget* CreateItem(const DialogItem& item, const DialogTemplate& tmpl, QDialog*
     case ItemKind::Static: {
         // Without a buddy a QLabel shows '&' as it is, which is what an item
         // without a mnemonic wants; the buddy of the others is set later.
-        return new Win32Label(caption, dialog);
+        return new DialogLabel(caption, dialog);
     }
     case ItemKind::GroupBox: {
         QString title = caption;
         if (Has(item, ItemStyle::NoPrefix))
             title.replace(u'&', QStringLiteral("&&"));
-        return new Win32GroupBox(title, dialog);
+        return new DialogGroupBox(title, dialog);
     }
     case ItemKind::Edit: {
         auto* edit = new QLineEdit(dialog);
@@ -91,7 +97,7 @@ QWidget* CreateItem(const DialogItem& item, const DialogTemplate& tmpl, QDialog*
         return edit;
     }
     case ItemKind::ListBox:
-        return new Win32ListBox(dialog);
+        return new ComboListBox(dialog);
     case ItemKind::DropDownList: {
         auto* combo = new QComboBox(dialog);
         combo->setEditable(false);
@@ -108,11 +114,11 @@ QWidget* CreateItem(const DialogItem& item, const DialogTemplate& tmpl, QDialog*
         return combo;
     }
     case ItemKind::RadioButton:
-        return new Win32RadioButton(caption, dialog);
+        return new DialogRadioButton(caption, dialog);
     case ItemKind::CheckBox:
-        return new Win32CheckBox(caption, Has(item, ItemStyle::LeftText), dialog);
+        return new DialogCheckBox(caption, Has(item, ItemStyle::LeftText), dialog);
     case ItemKind::PushButton: {
-        auto* button = new QPushButton(caption, dialog);
+        auto* button = new DialogPushButton(caption, dialog);
         // Every push button of a dialog answers Enter while it has the focus;
         // otherwise Enter goes to the default button.
         button->setAutoDefault(true);
@@ -206,8 +212,8 @@ void RouteMnemonics(const BuiltDialog& built) {
         for (std::size_t k = 1; k < count; ++k)
             following.emplace_back(built.items[(i + k) % count]);
 
-        if (auto* label = qobject_cast<Win32Label*>(built.items[i])) {
-            label->Route().SetFollowing(following);
+        if (auto* label = qobject_cast<DialogLabel*>(built.items[i])) {
+            label->route().setFollowing(following);
             // QLabel only underlines and grabs its mnemonic while it has a
             // buddy; the route, not the buddy, decides where the focus goes.
             const auto buddy =
@@ -216,9 +222,30 @@ void RouteMnemonics(const BuiltDialog& built) {
                 });
             if (buddy != following.end())
                 label->setBuddy(*buddy);
-        } else if (auto* box = qobject_cast<Win32GroupBox*>(built.items[i])) {
-            box->Route().SetFollowing(following);
+        } else if (auto* box = qobject_cast<DialogGroupBox*>(built.items[i])) {
+            box->route().setFollowing(following);
         }
+    }
+}
+
+// Every check box and push button learns the group it stands in: the items
+// from one marked as starting a group up to the next one so marked.
+void GroupArrowKeys(const BuiltDialog& built) {
+    const auto& items = built.source->items;
+    std::size_t first = 0;
+    while (first < items.size()) {
+        std::size_t end = first + 1;
+        while (end < items.size() && !Has(items[end], ItemStyle::Group))
+            ++end;
+        const std::vector<QPointer<QWidget>> members(built.items.begin() + first,
+                                                     built.items.begin() + end);
+        for (std::size_t i = first; i < end; ++i) {
+            if (auto* box = qobject_cast<DialogCheckBox*>(built.items[i]))
+                box->arrowKeyGroup().setMembers(members);
+            else if (auto* button = qobject_cast<DialogPushButton*>(built.items[i]))
+                button->arrowKeyGroup().setMembers(members);
+        }
+        first = end;
     }
 }
 
@@ -231,9 +258,9 @@ void LabelDropDownLists(const BuiltDialog& built, QDialog* dialog) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].kind != ItemKind::DropDownList)
             continue;
-        auto* label = i > 0 ? qobject_cast<Win32Label*>(built.items[i - 1]) : nullptr;
+        auto* label = i > 0 ? qobject_cast<DialogLabel*>(built.items[i - 1]) : nullptr;
         if (label == nullptr || label->buddy() != nullptr) {
-            label = new Win32Label(AccessibleName(items[i]), dialog);
+            label = new DialogLabel(AccessibleName(items[i]), dialog);
             label->setObjectName(QString::fromUtf8(items[i].objectName) + QStringLiteral("Label"));
             label->hide();
         }
@@ -272,6 +299,7 @@ BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl) {
     dialog->setWindowFlags(WindowFlagsFor(tmpl));
     dialog->setSizeGripEnabled(false);
     dialog->setFixedSize(built.MapDialogRect(0, 0, tmpl.cx, tmpl.cy).size());
+    new WindowCentring(dialog);
 
     // Creation order is Qt's default focus chain, so creating the items in
     // template order makes the template's order the tab order.
@@ -296,18 +324,19 @@ BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl) {
 
     GroupRadioButtons(built, dialog);
     RouteMnemonics(built);
+    GroupArrowKeys(built);
     LabelDropDownLists(built, dialog);
 
     // Made last so that it outlives the lists when the dialog's children are
     // destroyed in creation order.
-    Win32DropDownStyle* dropDownStyle = nullptr;
+    DropDownStyle* dropDownStyle = nullptr;
     for (std::size_t i = 0; i < tmpl.items.size(); ++i) {
         const DialogItem& item = tmpl.items[i];
         auto* combo = qobject_cast<QComboBox*>(built.items[i]);
         if (combo == nullptr)
             continue;
         if (dropDownStyle == nullptr) {
-            dropDownStyle = new Win32DropDownStyle;
+            dropDownStyle = new DropDownStyle;
             dropDownStyle->setParent(dialog);
         }
         combo->setStyle(dropDownStyle);

@@ -31,5 +31,6 @@ struct BuiltDialog {
 // Creates every item of `tmpl` as a child of `dialog` with absolute geometry
 // (x px = x * baseX / 4, y px = y * baseY / 8), fills the drop-down lists,
 // groups the radio buttons, routes the mnemonics of static texts and group
-// boxes, and gives the dialog its title, font, window hints and fixed size.
+// boxes, and gives the dialog its title, font, window hints and fixed size;
+// the dialog centres itself, frame included, each time it is shown.
 BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl);

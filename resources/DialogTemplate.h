@@ -19,7 +19,11 @@ enum class ItemKind {
     Icon
 };
 
-// Style bits, named after the window styles they stand for.
+// Style bits, named after the window styles they stand for. The template is
+// a faithful copy of the original data, so it keeps every style the original
+// sets; the last four are kept as data only, because the widgets already
+// behave that way (a list with a scroll bar as needed that reports every
+// choice and shows part of a line, text that is left-aligned left to right).
 namespace ItemStyle {
 inline constexpr std::uint32_t Group = 1u << 0;             // WS_GROUP: starts a group
 inline constexpr std::uint32_t TabStop = 1u << 1;           // WS_TABSTOP

@@ -13,6 +13,7 @@ packages=(
     locales-all
     librapidcheck-dev clang libclang-rt-14-dev
     appstream desktop-file-utils
+    xvfb openbox x11-utils
     dpkg-dev
 )
 if [ "${1:-}" = bench ]; then

@@ -23,7 +23,8 @@ protected:
     }
     static QString Name(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
 
-    // A push button's mnemonic clicks it after a short press animation.
+    // A push button's mnemonic presses it within the key; the wait only
+    // guards against a press that comes late.
     void PressAltAndWait(Qt::Key key, const std::function<bool()>& done) {
         Press(key, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor(done, 2000)) << "Alt+ key " << int(key);

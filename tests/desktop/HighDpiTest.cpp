@@ -5,7 +5,8 @@
 #include "support/DialogDriver.h"
 
 #include "app/CAboutDlg.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/DialogCheckBox.h"
+#include "dialog/controls/DialogGroupBox.h"
 #include "resources/DialogTemplate.h"
 
 #include <QFontMetricsF>
@@ -43,8 +44,8 @@ QString Shown(const DialogItem& item) {
 // lays it out.
 QRect CaptionArea(QWidget* widget, const QString& text) {
     QStyle* style = widget->style();
-    if (auto* check = qobject_cast<Win32CheckBox*>(widget))
-        return check->CaptionRect();
+    if (auto* check = qobject_cast<DialogCheckBox*>(widget))
+        return check->captionRect();
     if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         QStyleOptionButton opt;
         opt.initFrom(radio);
@@ -59,8 +60,8 @@ QRect CaptionArea(QWidget* widget, const QString& text) {
             opt.features |= QStyleOptionButton::DefaultButton;
         return style->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
     }
-    if (auto* box = qobject_cast<Win32GroupBox*>(widget))
-        return box->CaptionRect();
+    if (auto* box = qobject_cast<DialogGroupBox*>(widget))
+        return box->captionRect();
     auto* label = qobject_cast<QLabel*>(widget);
     return label != nullptr ? label->contentsRect() : QRect();
 }

@@ -1,5 +1,6 @@
 #include "MainDialogFixture.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/DialogCheckBox.h"
+#include "dialog/controls/DialogGroupBox.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -74,7 +75,7 @@ TEST_F(MainDialogTest, ACheckBoxReactsToAClickAnywhereInItsRectangle) {
 }
 
 TEST_F(MainDialogTest, UnDifenceDrawsItsCaptionAtTheLeftAndTheBoxAtTheRightEdge) {
-    auto* box = dialog.findChild<Win32CheckBox*>(QStringLiteral("m_chkUnDefence"));
+    auto* box = dialog.findChild<DialogCheckBox*>(QStringLiteral("m_chkUnDefence"));
     ASSERT_NE(box, nullptr);
     const QRgb untouched = qRgb(255, 0, 255);
     QImage image(box->size(), QImage::Format_RGB32);
@@ -110,10 +111,10 @@ bool Untouched(const QImage& image, int x, int y) {
 }
 
 TEST_F(MainDialogTest, GroupBoxDrawsAnEtchedFrameWhoseTopLineRunsBehindItsCaption) {
-    auto* box = dialog.findChild<Win32GroupBox*>(QStringLiteral("groupEnemyData"));
+    auto* box = dialog.findChild<DialogGroupBox*>(QStringLiteral("groupEnemyData"));
     ASSERT_NE(box, nullptr);
     const QImage image = RenderAlone(box);
-    const QRect caption = box->CaptionRect();
+    const QRect caption = box->captionRect();
     ASSERT_FALSE(caption.isEmpty());
     ASSERT_GT(caption.left(), 2);
     ASSERT_LT(caption.right(), box->width() - 3);

@@ -1,8 +1,11 @@
 #include "MainDialogFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 namespace {
 
@@ -57,6 +60,69 @@ TEST_F(MainDialogTest, MnemonicsOfLabelsAndGroupBoxesFocusTheNextControlThatCanT
     Get<QLineEdit>(Ctl::Hp)->setEnabled(false);
     PressAlt(Qt::Key_E);
     EXPECT_EQ(FocusName(), QStringLiteral("m_editDef"));
+}
+
+TEST_F(MainDialogTest, ArrowKeysMoveTheFocusRoundTheGroupOfCheckBoxesAndPushButtons) {
+    auto* add = Get<QPushButton>(Ctl::Add);
+    auto* exit = Get<QPushButton>(Ctl::Exit);
+    QSignalSpy addClicks(add, &QPushButton::clicked);
+    QSignalSpy exitClicks(exit, &QPushButton::clicked);
+    const auto press = [this](int id, Qt::Key key) {
+        built.ById(id)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        return FocusName();
+    };
+
+    // The Bonus group: wraps round past the hidden Option, steps into the
+    // link count beside its check box while that list is enabled.
+    EXPECT_EQ(press(Ctl::RapidChain, Qt::Key_Down), QStringLiteral("m_chkAirier"));
+    EXPECT_EQ(press(Ctl::Airier, Qt::Key_Up), QStringLiteral("m_chkRapidChain"));
+    EXPECT_EQ(press(Ctl::Airier, Qt::Key_Right), QStringLiteral("m_chkCore"));
+    EXPECT_EQ(press(Ctl::LinkTrap, Qt::Key_Down), QStringLiteral("m_cmbLinkCount"));
+    Get<QComboBox>(Ctl::LinkCount)->setEnabled(false);
+    EXPECT_EQ(press(Ctl::LinkTrap, Qt::Key_Down), QStringLiteral("m_chkLongRange"));
+    EXPECT_EQ(press(Ctl::LongRange, Qt::Key_Left), QStringLiteral("m_chkLinkTrap"));
+    EXPECT_FALSE(Get<QCheckBox>(Ctl::Airier)->isChecked()) << "an arrow only moves the focus";
+
+    // UnDifence shares its group with the Kov Rate text and list; the text
+    // never holds the focus.
+    EXPECT_EQ(press(Ctl::UnDefence, Qt::Key_Up), QStringLiteral("m_cmbKovRate"));
+    EXPECT_EQ(press(Ctl::UnDefence, Qt::Key_Down), QStringLiteral("m_cmbKovRate"));
+
+    // The two arrow buttons, and the row of command buttons.
+    EXPECT_EQ(press(Ctl::Down, Qt::Key_Right), QStringLiteral("m_btnUp"));
+    EXPECT_EQ(press(Ctl::Up, Qt::Key_Left), QStringLiteral("m_btnDown"));
+    EXPECT_EQ(press(Ctl::Exit, Qt::Key_Down), QStringLiteral("m_btnAdd"));
+    EXPECT_EQ(press(Ctl::Add, Qt::Key_Up), QStringLiteral("exitButton"));
+    Get<QPushButton>(Ctl::Modify)->setEnabled(false);
+    Get<QPushButton>(Ctl::Remove)->setEnabled(false);
+    EXPECT_EQ(press(Ctl::Add, Qt::Key_Right), QStringLiteral("m_btnClear"));
+    add->setEnabled(false);
+    EXPECT_EQ(press(Ctl::Exit, Qt::Key_Down), QStringLiteral("m_btnClear"));
+    EXPECT_EQ(addClicks.count() + exitClicks.count(), 0) << "an arrow presses nothing";
+}
+
+TEST_F(MainDialogTest, APushButtonMnemonicFocusesAndPressesTheButtonWithinTheKey) {
+    auto* output = Get<QPushButton>(Ctl::Output);
+    int pressed = 0;
+    QString focusWhilePressed;
+    QObject::connect(output, &QPushButton::clicked, output, [&] {
+        ++pressed;
+        focusWhilePressed = FocusName();
+    });
+    Get<QLineEdit>(Ctl::Damage)->setFocus();
+    PressAlt(Qt::Key_O);
+    EXPECT_EQ(pressed, 1) << "pressed before the key returns";
+    EXPECT_EQ(focusWhilePressed, QStringLiteral("m_btnOutput"));
+    EXPECT_EQ(FocusName(), QStringLiteral("m_btnOutput"));
+
+    // A disabled button's mnemonic does nothing.
+    output->setEnabled(false);
+    Get<QLineEdit>(Ctl::Damage)->setFocus();
+    PressAlt(Qt::Key_O);
+    QTest::qWait(150);
+    EXPECT_EQ(pressed, 1);
+    EXPECT_EQ(FocusName(), QStringLiteral("m_editDamage"));
 }
 
 } // namespace

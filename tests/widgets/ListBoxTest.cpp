@@ -1,4 +1,4 @@
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include "support/ModalGuard.h"
 
 #include <QSignalSpy>
@@ -8,15 +8,15 @@
 
 namespace {
 
-TEST(Win32ListBox, TheUserCanMoveButNeverRemoveTheSelectionAndEveryChoiceOfALineIsReported) {
+TEST(ComboListBox, TheUserCanMoveButNeverRemoveTheSelectionAndEveryChoiceOfALineIsReported) {
     ModalGuard guard;
-    Win32ListBox list;
+    ComboListBox list;
     list.resize(300, 200);
     list.addItems({"01 line", "02 line", "03 line"});
     list.show();
     list.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    QSignalSpy moved(&list, &Win32ListBox::userSelectionChanged);
+    QSignalSpy moved(&list, &ComboListBox::userSelectionChanged);
     auto click = [&](int row, Qt::KeyboardModifiers mods = {}) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, mods,
                           list.visualItemRect(list.item(row)).center());
@@ -27,17 +27,17 @@ TEST(Win32ListBox, TheUserCanMoveButNeverRemoveTheSelectionAndEveryChoiceOfALine
     EXPECT_EQ(moved.count(), 0) << "changes made by code";
 
     click(1);
-    EXPECT_EQ(list.SelectedRow(), 1);
+    EXPECT_EQ(list.selectedRow(), 1);
     click(1, Qt::ControlModifier);
-    EXPECT_EQ(list.SelectedRow(), 1) << "Ctrl+click";
+    EXPECT_EQ(list.selectedRow(), 1) << "Ctrl+click";
     QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(list.SelectedRow(), 1) << "Ctrl+Space";
+    EXPECT_EQ(list.selectedRow(), 1) << "Ctrl+Space";
     const QPoint below(10, list.viewport()->height() - 5);
     ASSERT_FALSE(list.indexAt(below).isValid());
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, below);
-    EXPECT_EQ(list.SelectedRow(), 1) << "click below the last line";
+    EXPECT_EQ(list.selectedRow(), 1) << "click below the last line";
     QTest::keyClick(&list, Qt::Key_Down);
-    EXPECT_EQ(list.SelectedRow(), 2);
+    EXPECT_EQ(list.selectedRow(), 2);
     QTest::keyClick(&list, Qt::Key_Down);
     click(2);
 

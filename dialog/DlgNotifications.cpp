@@ -2,7 +2,7 @@
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/TemplateBuilder.h"
-#include "dialog/Win32Controls.h"
+#include "dialog/controls/ComboListBox.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -56,7 +56,7 @@ void CComboCalcDlg::ConnectNotifications(const BuiltDialog& built) {
 
     // Only a person's choice of a line runs the selection handler; the list
     // box reports nothing for the program's own clearing and selecting.
-    connect(m_listCombo, &Win32ListBox::userSelectionChanged, this,
+    connect(m_listCombo, &ComboListBox::userSelectionChanged, this,
             &CComboCalcDlg::OnSelchangeList);
 }
 
