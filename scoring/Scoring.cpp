@@ -23,6 +23,8 @@ double Thousandths(double x) {
     return std::floor(x * 1000.0) * 0.001;
 }
 
+} // namespace
+
 double HitDamage(const ComboEntry& entry, std::int32_t defence) {
     if (entry.m_nDamage == 0) {
         return 0.0;
@@ -49,8 +51,6 @@ double HitRate(const ComboEntry& entry) {
     return entry.m_dKovRate;
 }
 
-} // namespace
-
 double BonusMultiplier(const ComboEntry& entry) {
     double m = 1.0;
     if (entry.m_bAirier != 0) {
@@ -65,6 +65,60 @@ double BonusMultiplier(const ComboEntry& entry) {
     return Thousandths(m);
 }
 
+double CumulativeRate(double previousTotalRate, double rate) {
+    return Thousandths(previousTotalRate * rate);
+}
+
+DamageStep AddDamage(std::int32_t previousTotal16, bool aliveBefore, double damage,
+                     std::int32_t hp) {
+    const double total = previousTotal16 + damage;
+    const std::int16_t total16 = ToInt16(total);
+    const auto rem = static_cast<std::int16_t>(std::int64_t{hp} - total16);
+    const bool killed = rem < 1;
+    return {total, total16, killed, killed && rem >= -2 && aliveBefore};
+}
+
+double HitScore(double total, double totalRate, double bonus, bool calculate, bool jk, bool real) {
+    double kov = 0.0;
+    if (calculate) {
+        const double base = std::floor(total * totalRate);
+        kov = std::floor(bonus * base);
+        if (jk) {
+            kov = kov + kJkBonus;
+        }
+    }
+    if (real && kov >= kRealModulus) {
+        // Same value as subtracting 2^24 until below it, for any integral
+        // score, without the loop.
+        kov = std::fmod(kov, kRealModulus);
+    }
+    return kov;
+}
+
+HitResult ScoreRow(const ComboEntry& entry, const HitResult* previous, std::int32_t hp,
+                   std::int32_t def, bool real, std::int32_t* jk) {
+    const double d = HitDamage(entry, def);
+    const DamageStep step = AddDamage(previous ? previous->m_nTotalDamage : 0,
+                                      previous == nullptr || previous->m_bKilled == 0, d, hp);
+    const double rate = HitRate(entry);
+    const double totalRate = CumulativeRate(previous ? previous->m_dTotalRate : 1.0, rate);
+    const double kov = HitScore(step.total, totalRate, BonusMultiplier(entry),
+                                entry.m_bCalculate != 0, step.jk, real);
+
+    HitResult result;
+    result.m_nDamage = ToInt16(d);
+    result.m_nTotalDamage = step.total16;
+    result.m_dRate = rate;
+    result.m_dTotalRate = totalRate;
+    result.m_dKov = kov;
+    result.m_dTotalKov = previous ? previous->m_dTotalKov + kov : kov;
+    result.m_bKilled = step.killed ? 1 : 0;
+    if (jk != nullptr) {
+        *jk = step.jk ? 1 : 0;
+    }
+    return result;
+}
+
 void ScoreCombo(ComboState& state) {
     // Never read past the table, whatever m_nLast holds.
     const int last = std::min(state.m_nLast, kLastRow);
@@ -74,43 +128,7 @@ void ScoreCombo(ComboState& state) {
             continue;
         }
         const HitResult* prev = i > 0 ? &state.m_results[i - 1] : nullptr;
-
-        const double d = HitDamage(entry, state.m_nDef);
-        const double total = prev ? prev->m_nTotalDamage + d : d;
-        const std::int16_t total16 = ToInt16(total);
-        const auto rem = static_cast<std::int16_t>(std::int64_t{state.m_nHp} - total16);
-
-        const bool killed = rem < 1;
-        const bool aliveBefore = prev == nullptr || prev->m_bKilled == 0;
-        const bool jk = killed && rem >= -2 && aliveBefore;
-
-        const double rate = HitRate(entry);
-        const double prevRate = prev ? prev->m_dTotalRate : 1.0;
-        const double totalRate = Thousandths(prevRate * rate);
-
-        double kov = 0.0;
-        if (entry.m_bCalculate != 0) {
-            const double base = std::floor(total * totalRate);
-            kov = std::floor(BonusMultiplier(entry) * base);
-            if (jk) {
-                kov = kov + 50.0;
-            }
-        }
-        if (state.m_bReal != 0 && kov >= kRealModulus) {
-            // Same value as subtracting 2^24 until below it, for any integral
-            // score, without the loop.
-            kov = std::fmod(kov, kRealModulus);
-        }
-        const double totalKov = prev ? prev->m_dTotalKov + kov : kov;
-
-        HitResult& result = state.m_results[i];
-        result.m_nDamage = ToInt16(d);
-        result.m_nTotalDamage = total16;
-        result.m_dRate = rate;
-        result.m_dTotalRate = totalRate;
-        result.m_dKov = kov;
-        result.m_dTotalKov = totalKov;
-        result.m_bKilled = killed ? 1 : 0;
-        entry.m_bJk = jk ? 1 : 0;
+        state.m_results[i] =
+            ScoreRow(entry, prev, state.m_nHp, state.m_nDef, state.m_bReal != 0, &entry.m_bJk);
     }
 }
