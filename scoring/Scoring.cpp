@@ -4,27 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
-
-// The game keeps damage in 16-bit signed registers. Truncate towards zero and
-// wrap modulo 2^16 the way such a register would, without ever converting an
-// out-of-range double to an integer (that would be undefined).
-std::int16_t ToInt16(double value) {
-    if (!std::isfinite(value)) {
-        return 0;
-    }
-    const double wrapped = std::fmod(std::trunc(value), 65536.0); // exact, |wrapped| < 2^16
-    return static_cast<std::int16_t>(static_cast<std::int64_t>(wrapped));
-}
-
-// floor(x * 1000.0) * 0.001: multiplying by the double nearest 0.001 instead of
-// dividing by 1000 is what makes 1.5 x 1.2 come out as 1.799.
-double Thousandths(double x) {
-    return std::floor(x * 1000.0) * 0.001;
-}
-
-} // namespace
-
 double HitDamage(const ComboEntry& entry, std::int32_t defence) {
     if (entry.m_nDamage == 0) {
         return 0.0;
@@ -63,36 +42,6 @@ double BonusMultiplier(const ComboEntry& entry) {
         }
     }
     return Thousandths(m);
-}
-
-double CumulativeRate(double previousTotalRate, double rate) {
-    return Thousandths(previousTotalRate * rate);
-}
-
-DamageStep AddDamage(std::int32_t previousTotal16, bool aliveBefore, double damage,
-                     std::int32_t hp) {
-    const double total = previousTotal16 + damage;
-    const std::int16_t total16 = ToInt16(total);
-    const auto rem = static_cast<std::int16_t>(std::int64_t{hp} - total16);
-    const bool killed = rem < 1;
-    return {total, total16, killed, killed && rem >= -2 && aliveBefore};
-}
-
-double HitScore(double total, double totalRate, double bonus, bool calculate, bool jk, bool real) {
-    double kov = 0.0;
-    if (calculate) {
-        const double base = std::floor(total * totalRate);
-        kov = std::floor(bonus * base);
-        if (jk) {
-            kov = kov + kJkBonus;
-        }
-    }
-    if (real && kov >= kRealModulus) {
-        // Same value as subtracting 2^24 until below it, for any integral
-        // score, without the loop.
-        kov = std::fmod(kov, kRealModulus);
-    }
-    return kov;
 }
 
 HitResult ScoreRow(const ComboEntry& entry, const HitResult* previous, std::int32_t hp,
