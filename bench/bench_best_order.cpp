@@ -67,14 +67,20 @@ void RunSet(benchmark::State& bench, bool real) {
     bench.counters["worst_ms"] = 1e3 * *std::max_element(wall.begin(), wall.end());
     bench.counters["cpu_median_ms"] = 1e3 * Median(cpu);
     bench.counters["cpu_worst_ms"] = 1e3 * *std::max_element(cpu.begin(), cpu.end());
+    bench.counters["cpu_over_200ms"] = static_cast<double>(
+        std::count_if(cpu.begin(), cpu.end(), [](double t) { return t > 0.2; }));
     bench.counters["cpu_worst_index"] =
         static_cast<double>(std::max_element(cpu.begin(), cpu.end()) - cpu.begin());
     if (!real) {
         std::size_t states = 0;
+        std::size_t front = 0;
         for (const ComboState& state : set) {
-            states = std::max(states, SearchBestOrder(state, SplitIntoUnits(state), {}).states);
+            const OrderSearchResult r = SearchBestOrder(state, SplitIntoUnits(state), {});
+            states = std::max(states, r.states);
+            front = std::max(front, r.largestFront);
         }
         bench.counters["max_states"] = static_cast<double>(states);
+        bench.counters["max_front"] = static_cast<double>(front);
     }
 }
 

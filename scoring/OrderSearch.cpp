@@ -358,6 +358,8 @@ OrderSearchResult Search::Run() {
         }
         Expand(s);
         m_begin[s + 1] = static_cast<std::uint32_t>(m_pool.size());
+        result.largestFront =
+            std::max<std::size_t>(result.largestFront, m_begin[s + 1] - m_begin[s]);
     }
     result.states = m_pool.size();
     if (m_options.control != nullptr && m_options.control->progress != nullptr) {

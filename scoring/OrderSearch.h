@@ -29,6 +29,7 @@ struct OrderSearchResult {
     double total = -std::numeric_limits<double>::infinity(); // best total Kov found
     std::vector<int> order;                                  // its unit order
     std::size_t states = 0;                                  // states kept, all subsets
+    std::size_t largestFront = 0;                            // most states kept for one subset
 };
 
 // The order of `units` that gives `state` the highest total Kov in its mode,
