@@ -119,16 +119,9 @@ private:
     void PrepareSubsets();
     bool Safe(unsigned subset, double rate) const;
     double FutureBound(unsigned subset, double rate) const;
-    struct Cursor {
-        Point head;         // the candidate it offers now
-        std::uint32_t next; // the state after the one `head` came from
-        std::uint32_t end;
-        std::int32_t unit;
-    };
-    void Load(Cursor& cursor) const;
     void Expand(unsigned subset);
-    void MergeRuns();
-    void Sweep(unsigned subset);
+    void MergeRuns(unsigned subset);
+    std::size_t Prune(unsigned subset, Point* points, std::size_t n) const;
     bool Stopped(unsigned subset) const;
 
     OrderSearchOptions m_options;
@@ -149,11 +142,10 @@ private:
 
     std::vector<Point> m_pool;
     std::vector<std::uint32_t> m_begin; // m_begin[s]..m_begin[s + 1] in m_pool
-    std::vector<Cursor> m_cursors;
     std::vector<Point> m_candidates;
     std::vector<std::uint32_t> m_runs; // where each unit's candidates start, and the end
     std::vector<Point> m_merged;
-    std::vector<std::vector<RowDamage>> m_rowDamage; // per unit, for the subset at hand
+    std::vector<RowDamage> m_rowDamage; // of the unit at hand
 };
 
 void Search::PrepareSubsets() {
@@ -217,74 +209,56 @@ double Search::FutureBound(unsigned subset, double rate) const {
     return perHit * m_scoringLeft[subset];
 }
 
-// The next candidate of a cursor: its unit played after the state it points at.
-void Search::Load(Cursor& cursor) const {
-    const Point& from = m_pool[cursor.next];
-    const std::vector<RowConstants>& rows = m_units[static_cast<std::size_t>(cursor.unit)].rows;
-    const std::vector<RowDamage>& damage = m_rowDamage[static_cast<std::size_t>(cursor.unit)];
-    double rate = from.rate;
-    double score = from.score;
-    for (std::size_t j = 0; j < rows.size(); ++j) {
-        rate = CumulativeRate(rate, rows[j].rate);
-        score = score + HitScore(damage[j].total, rate, rows[j].bonus, rows[j].calculate,
-                                 damage[j].jk, m_real);
-    }
-    cursor.head = {rate, score, static_cast<std::int32_t>(cursor.next), cursor.unit};
-    ++cursor.next;
-}
-
 // Builds the states of `subset` from those of each subset one unit smaller.
 // Each of those is a front in order of falling rate, and the rate after a
-// unit rises with the rate before it, so the candidates come out of a merge
-// of one sorted run per unit, highest rate first, without storing them.
+// unit rises with the rate before it, so every unit yields a sorted run of
+// candidates and the runs only need merging.
 void Search::Expand(unsigned subset) {
-    m_cursors.clear();
+    m_candidates.clear();
+    m_runs.clear();
     for (int u = 0; u < m_count; ++u) {
         const unsigned bit = 1u << u;
         if ((subset & bit) == 0) {
             continue;
         }
         const unsigned pred = subset ^ bit;
-        std::vector<RowDamage>& damage = m_rowDamage[static_cast<std::size_t>(u)];
-        damage.clear();
+        const std::vector<RowConstants>& rows = m_units[static_cast<std::size_t>(u)].rows;
+        m_rowDamage.clear();
         std::int32_t total16 = m_total16[pred];
         bool alive = m_alive[pred] != 0;
-        for (const RowConstants& row : m_units[static_cast<std::size_t>(u)].rows) {
+        for (const RowConstants& row : rows) {
             const DamageStep step = AddDamage(total16, alive, row.damage, m_hp);
-            damage.push_back({step.total, step.jk});
+            m_rowDamage.push_back({step.total, step.jk});
             total16 = step.total16;
             alive = !step.killed;
         }
-        if (m_begin[pred] < m_begin[pred + 1]) {
-            Cursor cursor{{}, m_begin[pred], m_begin[pred + 1], u};
-            Load(cursor);
-            m_cursors.push_back(cursor);
-        }
-    }
-
-    // Every candidate, one sorted run per unit, then the runs merged pairwise.
-    m_candidates.clear();
-    m_runs.clear();
-    for (Cursor& cursor : m_cursors) {
         m_runs.push_back(static_cast<std::uint32_t>(m_candidates.size()));
-        m_candidates.push_back(cursor.head);
-        while (cursor.next < cursor.end) {
-            Load(cursor);
-            m_candidates.push_back(cursor.head);
+        const std::size_t count = rows.size();
+        const RowConstants* row = rows.data();
+        const RowDamage* damage = m_rowDamage.data();
+        for (std::uint32_t i = m_begin[pred]; i < m_begin[pred + 1]; ++i) {
+            double rate = m_pool[i].rate;
+            double score = m_pool[i].score;
+            for (std::size_t j = 0; j < count; ++j) {
+                rate = CumulativeRate(rate, row[j].rate);
+                score = score + HitScore(damage[j].total, rate, row[j].bonus, row[j].calculate,
+                                         damage[j].jk, m_real);
+            }
+            m_candidates.push_back({rate, score, static_cast<std::int32_t>(i), u});
         }
     }
     m_runs.push_back(static_cast<std::uint32_t>(m_candidates.size()));
-    MergeRuns();
-    Sweep(subset);
+    MergeRuns(subset);
 }
 
-// Merges the sorted runs of m_candidates (bounds in m_runs) into one run in
-// order of falling rate; the merge is stable, so ties keep their order.
-void Search::MergeRuns() {
+// Merges the sorted runs of m_candidates (bounds in m_runs) pairwise into
+// one in order of falling rate, then keeps what the pruning lets through.
+// std::merge is stable, so ties keep their order.
+void Search::MergeRuns(unsigned subset) {
     const auto byRate = [](const Point& a, const Point& b) { return a.rate > b.rate; };
     m_merged.resize(m_candidates.size());
     while (m_runs.size() > 2) {
-        std::size_t out = 0;
+        std::size_t next = 0;
         for (std::size_t r = 0; r + 1 < m_runs.size(); r += 2) {
             const std::uint32_t lo = m_runs[r];
             const std::uint32_t mid = m_runs[r + 1];
@@ -292,32 +266,36 @@ void Search::MergeRuns() {
             std::merge(m_candidates.data() + lo, m_candidates.data() + mid,
                        m_candidates.data() + mid, m_candidates.data() + hi, m_merged.data() + lo,
                        byRate);
-            m_runs[out++] = lo;
+            m_runs[next++] = lo;
         }
-        m_runs[out++] = m_runs.back();
-        m_runs.resize(out);
+        m_runs[next++] = m_runs.back();
+        m_runs.resize(next);
         m_candidates.swap(m_merged);
     }
+    const std::size_t kept = Prune(subset, m_candidates.data(), m_candidates.size());
+    m_pool.insert(m_pool.end(), m_candidates.begin(),
+                  m_candidates.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
-// Keeps the candidates of `subset` that the pruning lets through.
-void Search::Sweep(unsigned subset) {
+// Keeps, at the front of the `n` points in order of falling rate, those the
+// pruning lets through; returns how many.
+std::size_t Search::Prune(unsigned subset, Point* points, std::size_t n) const {
     const bool bound = m_real && m_options.pruning == Pruning::Exact &&
                        std::isfinite(m_options.incumbent) && subset != m_full;
     double bestSafe = -std::numeric_limits<double>::infinity();
-    const std::size_t n = m_candidates.size();
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < n;) {
-        // Candidates with the same rate have the same future: the first one
-        // with the highest score stands for them all.
+        // Points with the same rate have the same future: the first one with
+        // the highest score stands for them all.
         std::size_t pick = i;
         std::size_t next = i + 1;
-        for (; next < n && m_candidates[next].rate == m_candidates[i].rate; ++next) {
-            if (m_candidates[next].score > m_candidates[pick].score) {
+        for (; next < n && points[next].rate == points[i].rate; ++next) {
+            if (points[next].score > points[pick].score) {
                 pick = next;
             }
         }
         i = next;
-        const Point& p = m_candidates[pick];
+        const Point p = points[pick];
         if (Safe(subset, p.rate)) {
             if (p.score <= bestSafe) {
                 continue;
@@ -327,8 +305,9 @@ void Search::Sweep(unsigned subset) {
         if (bound && p.score + FutureBound(subset, p.rate) < m_options.incumbent + 0.5) {
             continue;
         }
-        m_pool.push_back(p);
+        points[kept++] = p;
     }
+    return kept;
 }
 
 bool Search::Stopped(unsigned subset) const {
@@ -346,7 +325,6 @@ bool Search::Stopped(unsigned subset) const {
 OrderSearchResult Search::Run() {
     OrderSearchResult result;
     PrepareSubsets();
-    m_rowDamage.resize(m_units.size());
     m_begin.assign(std::size_t{m_full} + 2, 0);
     m_pool.reserve(std::size_t{8} * (m_full + 1)); // a few states per subset is typical
     m_pool.push_back({1.0, 0.0, -1, -1});
