@@ -10,6 +10,9 @@
 
 namespace {
 
+// Share of the progress shown for the first, quick search in Real mode.
+constexpr double kQuickShare = 0.2;
+
 double TotalKov(const ComboState& state) {
     return state.m_nLast >= 0 ? state.m_results[static_cast<std::size_t>(state.m_nLast)].m_dTotalKov
                               : 0.0;
@@ -53,6 +56,7 @@ BestOrderResult FindBestOrder(const ComboState& state, const SearchControl* cont
     if (state.m_bReal != 0) {
         OrderSearchOptions quick = options;
         quick.pruning = Pruning::AssumeMonotone;
+        quick.progressTo = kQuickShare;
         const OrderSearchResult first = SearchBestOrder(state, units, quick);
         if (first.cancelled) {
             result.cancelled = true;
@@ -65,6 +69,7 @@ BestOrderResult FindBestOrder(const ComboState& state, const SearchControl* cont
             known = first.order;
         }
         options.incumbent = knownTotal;
+        options.progressFrom = kQuickShare;
     }
 
     const OrderSearchResult best = SearchBestOrder(state, units, options);

@@ -316,7 +316,9 @@ bool Search::Stopped(unsigned subset) const {
         return false;
     }
     if (control->progress != nullptr) {
-        control->progress->store(static_cast<double>(subset) / (m_full + 1.0),
+        const double done = static_cast<double>(subset) / (m_full + 1.0);
+        control->progress->store(m_options.progressFrom +
+                                     done * (m_options.progressTo - m_options.progressFrom),
                                  std::memory_order_relaxed);
     }
     return control->cancel != nullptr && control->cancel->load(std::memory_order_relaxed);
@@ -341,7 +343,7 @@ OrderSearchResult Search::Run() {
     }
     result.states = m_pool.size();
     if (m_options.control != nullptr && m_options.control->progress != nullptr) {
-        m_options.control->progress->store(1.0, std::memory_order_relaxed);
+        m_options.control->progress->store(m_options.progressTo, std::memory_order_relaxed);
     }
 
     std::int32_t best = -1;
