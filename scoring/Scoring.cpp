@@ -4,25 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
-
-// The game keeps damage in 16-bit signed registers. Truncate towards zero and
-// wrap modulo 2^16 the way such a register would, without ever converting an
-// out-of-range double to an integer (that would be undefined).
-std::int16_t ToInt16(double value) {
-    if (!std::isfinite(value)) {
-        return 0;
-    }
-    const double wrapped = std::fmod(std::trunc(value), 65536.0); // exact, |wrapped| < 2^16
-    return static_cast<std::int16_t>(static_cast<std::int64_t>(wrapped));
-}
-
-// floor(x * 1000.0) * 0.001: multiplying by the double nearest 0.001 instead of
-// dividing by 1000 is what makes 1.5 x 1.2 come out as 1.799.
-double Thousandths(double x) {
-    return std::floor(x * 1000.0) * 0.001;
-}
-
 double HitDamage(const ComboEntry& entry, std::int32_t defence) {
     if (entry.m_nDamage == 0) {
         return 0.0;
@@ -49,8 +30,6 @@ double HitRate(const ComboEntry& entry) {
     return entry.m_dKovRate;
 }
 
-} // namespace
-
 double BonusMultiplier(const ComboEntry& entry) {
     double m = 1.0;
     if (entry.m_bAirier != 0) {
@@ -65,6 +44,30 @@ double BonusMultiplier(const ComboEntry& entry) {
     return Thousandths(m);
 }
 
+HitResult ScoreRow(const ComboEntry& entry, const HitResult* previous, std::int32_t hp,
+                   std::int32_t def, bool real, std::int32_t* jk) {
+    const double d = HitDamage(entry, def);
+    const DamageStep step = AddDamage(previous ? previous->m_nTotalDamage : 0,
+                                      previous == nullptr || previous->m_bKilled == 0, d, hp);
+    const double rate = HitRate(entry);
+    const double totalRate = CumulativeRate(previous ? previous->m_dTotalRate : 1.0, rate);
+    const double kov = HitScore(step.total, totalRate, BonusMultiplier(entry),
+                                entry.m_bCalculate != 0, step.jk, real);
+
+    HitResult result;
+    result.m_nDamage = ToInt16(d);
+    result.m_nTotalDamage = step.total16;
+    result.m_dRate = rate;
+    result.m_dTotalRate = totalRate;
+    result.m_dKov = kov;
+    result.m_dTotalKov = previous ? previous->m_dTotalKov + kov : kov;
+    result.m_bKilled = step.killed ? 1 : 0;
+    if (jk != nullptr) {
+        *jk = step.jk ? 1 : 0;
+    }
+    return result;
+}
+
 void ScoreCombo(ComboState& state) {
     // Never read past the table, whatever m_nLast holds.
     const int last = std::min(state.m_nLast, kLastRow);
@@ -74,43 +77,7 @@ void ScoreCombo(ComboState& state) {
             continue;
         }
         const HitResult* prev = i > 0 ? &state.m_results[i - 1] : nullptr;
-
-        const double d = HitDamage(entry, state.m_nDef);
-        const double total = prev ? prev->m_nTotalDamage + d : d;
-        const std::int16_t total16 = ToInt16(total);
-        const auto rem = static_cast<std::int16_t>(std::int64_t{state.m_nHp} - total16);
-
-        const bool killed = rem < 1;
-        const bool aliveBefore = prev == nullptr || prev->m_bKilled == 0;
-        const bool jk = killed && rem >= -2 && aliveBefore;
-
-        const double rate = HitRate(entry);
-        const double prevRate = prev ? prev->m_dTotalRate : 1.0;
-        const double totalRate = Thousandths(prevRate * rate);
-
-        double kov = 0.0;
-        if (entry.m_bCalculate != 0) {
-            const double base = std::floor(total * totalRate);
-            kov = std::floor(BonusMultiplier(entry) * base);
-            if (jk) {
-                kov = kov + 50.0;
-            }
-        }
-        if (state.m_bReal != 0 && kov >= kRealModulus) {
-            // Same value as subtracting 2^24 until below it, for any integral
-            // score, without the loop.
-            kov = std::fmod(kov, kRealModulus);
-        }
-        const double totalKov = prev ? prev->m_dTotalKov + kov : kov;
-
-        HitResult& result = state.m_results[i];
-        result.m_nDamage = ToInt16(d);
-        result.m_nTotalDamage = total16;
-        result.m_dRate = rate;
-        result.m_dTotalRate = totalRate;
-        result.m_dKov = kov;
-        result.m_dTotalKov = totalKov;
-        result.m_bKilled = killed ? 1 : 0;
-        entry.m_bJk = jk ? 1 : 0;
+        state.m_results[i] =
+            ScoreRow(entry, prev, state.m_nHp, state.m_nDef, state.m_bReal != 0, &entry.m_bJk);
     }
 }
