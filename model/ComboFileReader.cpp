@@ -196,8 +196,8 @@ ComboState Combo(const Json& root) {
     if (!root.contains("format")) {
         Refuse("format", "missing; a combo file starts with \"format\": \"kov-combo\"");
     }
-    if (Text(root["format"], "format") != kFormat) {
-        Refuse("format", Describe(root["format"]) + " is not \"kov-combo\"");
+    if (const std::string& format = Text(root["format"], "format"); format != kFormat) {
+        Refuse("format", QuotedText(format) + " is not \"kov-combo\"");
     }
     if (!root.contains("version")) {
         Refuse("version", "missing; expected 1");
