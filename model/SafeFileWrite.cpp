@@ -55,6 +55,12 @@ FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes
     const std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.c_str(), pattern.c_str() + pattern.size() + 1);
 
+    // Renaming would replace a file its owner made read-only; refuse, as
+    // writing to it in place would be refused.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+        return {false, SystemErrorText(errno)};
+    }
+
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
         return {false, SystemErrorText(errno)};

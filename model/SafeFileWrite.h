@@ -13,6 +13,7 @@ struct FileWriteOutcome {
 // the old one or the new one, never a mix: the bytes go to a temporary file
 // in the same folder, reach the disk, and only then is it renamed over the
 // target. On any failure the temporary file is removed, the old file keeps
-// every byte, and the system's reason comes back. An existing file keeps its
-// permission bits; a new one gets 0666 less the umask, as any created file.
+// every byte, and the system's reason comes back. An existing file must be
+// writable and keeps its permission bits; a new one gets 0666 less the umask,
+// as any created file.
 FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
