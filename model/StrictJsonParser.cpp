@@ -41,10 +41,10 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string&,
+    bool parse_error(std::size_t position, const std::string& lastRead,
                      const nlohmann::detail::exception& ex) {
         m_syntaxPosition = position;
-        m_error.reason = Reason(ex.what());
+        m_error.reason = Reason(ex.what(), lastRead);
         return false;
     }
 
@@ -112,16 +112,17 @@ private:
     }
 
     // The library's message without its own prefix and position (we give the
-    // position ourselves) and without the echo of the text read, which may
-    // hold anything, control characters and broken UTF-8 included.
-    static std::string Reason(std::string_view what) {
+    // position ourselves) and without its echo of the bytes last read, which
+    // may hold anything, control characters and broken UTF-8 included. The
+    // echo is cut by its exact text: it may itself look like the message.
+    static std::string Reason(std::string_view what, const std::string& lastRead) {
         if (const auto colon = what.find(": "); colon != std::string_view::npos) {
             what.remove_prefix(colon + 2);
         }
         std::string reason(what);
-        if (const auto echo = reason.find("; last read: "); echo != std::string::npos) {
-            const auto end = reason.find("; expected ", echo + 1);
-            reason.erase(echo, end == std::string::npos ? std::string::npos : end - echo);
+        const std::string echo = "; last read: '" + lastRead + "'";
+        if (const auto at = reason.find(echo); at != std::string::npos) {
+            reason.erase(at, echo.size());
         }
         return reason;
     }

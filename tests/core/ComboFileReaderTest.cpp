@@ -222,6 +222,10 @@ TEST(ComboFileReader, SyntaxErrorsGiveLineAndColumn) {
         {"{\"hits\": [1,\n2", 2, 2,
          "syntax error while parsing array - unexpected end of input; "
          "expected ']'"},
+        // The bytes read so far are never echoed, even when they look like
+        // the library's own message.
+        {"\"; expected '}\xff\"", 1, 15,
+         "syntax error while parsing value - invalid string: ill-formed UTF-8 byte"},
         {"{\"mode\": \"\xff\"}", 1, 11,
          "syntax error while parsing value - invalid string: "
          "ill-formed UTF-8 byte"},
