@@ -87,32 +87,15 @@ TEST(ComboFileReader, EveryKeyReachesItsFieldAndTheComboIsScored) {
     EXPECT_EQ(state.m_nDef, 20);
     ASSERT_EQ(state.m_nLast, 2);
 
-    const ComboEntry& a = state.m_table[0];
-    EXPECT_EQ(a.m_nType, kTrapWall);
-    EXPECT_EQ(a.m_nDamage, 120);
-    EXPECT_EQ(a.m_dKovRate, 2.0);
-    EXPECT_EQ(a.m_dHitRate, 0.95);
-    EXPECT_EQ(a.m_nHitsLeft, 2);
-    EXPECT_EQ(a.m_bAirier, 1);
-    EXPECT_EQ(a.m_bCounter, 1);
-    EXPECT_EQ(a.m_bOption, 1);
-    EXPECT_EQ(a.m_bDouble, 0);
-
-    const ComboEntry& b = state.m_table[1];
-    EXPECT_EQ(b.m_nType, kTrapExtra);
-    EXPECT_EQ(b.m_dKovRate, 1.1);
-    EXPECT_EQ(b.m_dHitRate, 0.9);
-    EXPECT_EQ(b.m_bUnDefence, 1);
-    EXPECT_EQ(b.m_nHitsLeft, 15);
-    EXPECT_EQ(b.m_bCalculate, 0);
-    EXPECT_EQ(b.m_bLinkTrap, 1);
-    EXPECT_EQ(b.m_nLinkCount, 11);
-    EXPECT_EQ(b.m_bDouble + b.m_bLongRange + b.m_bRapidChain, 3);
-
-    const ComboEntry& c = state.m_table[2];
-    EXPECT_EQ(c.m_nType, kTrapFloor);
-    EXPECT_EQ(c.m_dKovRate, 4.0);
-    EXPECT_EQ(c.m_dHitRate, 1.0);
+    // Fields in record order: used, type, damage, Kov rate, hit rate,
+    // UnDifence, hits left, Calculate, Airier, Core, Counter, Double, Link
+    // Trap, Long Range, Rapid Chain, Jk, Option, link count.
+    EXPECT_EQ(state.m_table[0],
+              (ComboEntry{1, kTrapWall, 120, 2.0, 0.95, 0, 2, 1, 1, 0, 1, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(state.m_table[1],
+              (ComboEntry{1, kTrapExtra, 92, 1.1, 0.9, 1, 15, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 11}));
+    EXPECT_EQ(state.m_table[2],
+              (ComboEntry{1, kTrapFloor, 999, 4.0, 1.0, 0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
 
     // Scored as loaded: 100 x 0.95 = 95 dealt at rate 2.0, 95 x 2 = 190, x 2.25
     // for Airier and Counter = 427; then 92 whole, off, kills nothing (187 < 300);

@@ -121,23 +121,4 @@ TEST(UndoHistory, KeepsTheNewestStepsUpToTheLimit) {
     EXPECT_FALSE(small.CanRedo());
 }
 
-TEST(UndoHistory, SnapshotsHoldTheWholeModel) {
-    ComboState before;
-    before.m_nDef = 7;
-    before.m_bReal = 1;
-    before.m_nLast = 0;
-    before.m_table[0].m_bUsed = 1;
-    before.m_table[0].m_nDamage = 321;
-    before.m_results[0].m_dTotalKov = 99.0;
-    UndoHistory history;
-    history.Record("Clear", before);
-    const auto restored = history.Undo(ComboState());
-    ASSERT_TRUE(restored);
-    EXPECT_EQ(restored->m_nDef, 7);
-    EXPECT_EQ(restored->m_bReal, 1);
-    EXPECT_EQ(restored->m_nLast, 0);
-    EXPECT_EQ(restored->m_table, before.m_table);
-    EXPECT_EQ(restored->m_results, before.m_results);
-}
-
 } // namespace
