@@ -46,9 +46,25 @@ bool WriteAll(int fd, std::string_view bytes, int& err) {
     return true;
 }
 
+// A symbolic link stays a link: the file it points to is the one replaced.
+std::string ResolvedTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path; // a dangling link: replaced by the file
+    }
+    std::string target(real);
+    std::free(real);
+    return target;
+}
+
 } // namespace
 
-FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
+FileWriteOutcome WriteFileSafely(const std::string& linkOrPath, std::string_view bytes) {
+    const std::string path = ResolvedTarget(linkOrPath);
     const std::string folder = FolderOf(path);
     // The temporary file sits beside the target: rename only works within
     // one file system.

@@ -15,5 +15,6 @@ struct FileWriteOutcome {
 // target. On any failure the temporary file is removed, the old file keeps
 // every byte, and the system's reason comes back. An existing file must be
 // writable and keeps its permission bits; a new one gets 0666 less the umask,
-// as any created file.
+// as any created file. When `path` is a symbolic link, the file it points to
+// is replaced and the link stays.
 FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);

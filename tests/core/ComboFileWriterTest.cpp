@@ -193,6 +193,15 @@ TEST(ComboFileWriter, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
     const ComboFileResult loaded = LoadComboFile(path);
     ASSERT_TRUE(std::holds_alternative<ComboState>(loaded));
     EXPECT_EQ(std::get<ComboState>(loaded).m_nHp, 123);
+
+    // Saved through a link, the link stays and its target gets the text.
+    const auto link = dir / "link.kovcombo";
+    std::filesystem::create_symlink("c.kovcombo", link);
+    state.m_nHp = 456;
+    EXPECT_TRUE(SaveComboFile(link.string(), state).ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::ifstream target(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(target), {}), SerializeComboFile(state));
     std::filesystem::remove_all(dir);
 }
 
