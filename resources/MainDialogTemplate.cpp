@@ -2,6 +2,7 @@
 
 #include "dialog/text/ModeName.h"
 #include "dialog/text/RowLine.h"
+#include "model/EntryChoices.h"
 
 #include <array>
 
@@ -83,27 +84,11 @@ constexpr std::array<DialogItem, 46> kItems{{
     {ItemKind::PushButton, Ctl::Exit, "E&xit", 297, 290, 40, 14, TabStop, "exitButton", nullptr},
 }};
 
-// The Kov Rate steps are irregular above 2.0 on purpose: they are the rates
-// the game actually has.
-constexpr std::array<const char*, 22> kKovRates{
-    "0.5", "0.6", "0.7", "0.8", "0.9", "1.0", "1.1", "1.2", "1.3", "1.4", "1.5",
-    "1.6", "1.7", "1.8", "1.9", "2.0", "2.1", "2.3", "2.5", "2.8", "3.2", "4.0"};
-
-constexpr std::array<const char*, 15> kHitRates{"0.990", "0.980", "0.970", "0.960", "0.950",
-                                                "0.940", "0.930", "0.920", "0.910", "0.900",
-                                                "0.890", "0.880", "0.870", "0.860", "0.850"};
-
-constexpr std::array<const char*, 15> kHitCounts{"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
-                                                 "9", "10", "11", "12", "13", "14", "15"};
-
-constexpr std::array<const char*, 10> kLinkCounts{"2", "3", "4", "5",  "6",
-                                                  "7", "8", "9", "10", "11"};
-
 const std::array<InitialList, 4> kLists{{
-    {Ctl::KovRate, kKovRates},
-    {Ctl::HitRate, kHitRates},
-    {Ctl::HitCount, kHitCounts},
-    {Ctl::LinkCount, kLinkCounts},
+    {Ctl::KovRate, kKovRateTexts},
+    {Ctl::HitRate, kHitRateTexts},
+    {Ctl::HitCount, kHitCountTexts},
+    {Ctl::LinkCount, kLinkCountTexts},
 }};
 
 const DialogTemplate kMainDialog{102,

@@ -12,6 +12,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     locales-all
     librapidcheck-dev clang libclang-rt-14-dev
+    nlohmann-json3-dev
     appstream desktop-file-utils
     xvfb openbox x11-utils
     dpkg-dev

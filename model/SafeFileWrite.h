@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct FileWriteOutcome {
+    bool ok = false;
+    std::string error; // the system's reason when !ok
+};
+
+// Replaces the contents of `path` with `bytes` so that the file is either
+// the old one or the new one, never a mix: the bytes go to a temporary file
+// in the same folder, reach the disk, and only then is it renamed over the
+// target. On any failure the temporary file is removed, the old file keeps
+// every byte, and the system's reason comes back. An existing file must be
+// writable and keeps its permission bits; a new one gets 0666 less the umask,
+// as any created file. When `path` is a symbolic link, the file it points to
+// is replaced and the link stays.
+FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
