@@ -1,17 +1,20 @@
+#include "KovVersion.h"
 #include "app/CComboCalcApp.h"
+#include "app/DisplayCheck.h"
 #include "app/ExitAfterFirstFrame.h"
 #include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    ExitUnlessDesktopSession();
     StartFontSystemWarmUp();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kov Calculator"));
-    QApplication::setApplicationVersion(QStringLiteral("0.92"));
+    QApplication::setApplicationVersion(QStringLiteral(KOV_VERSION));
     // Lets the desktop match the window to its entry and icon (the Wayland
     // app id; on X11 the window properties that name the entry).
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kovcalculator.KovCalculator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOV_APP_ID));
 
     ExitAfterFirstFrame exitHook;
     exitHook.InstallIfRequested(app);

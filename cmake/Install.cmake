@@ -3,20 +3,31 @@
 # Everything the desktop needs to find the program carries one application ID:
 # the desktop entry's file name, the AppStream component, the theme icon's name
 # and the name the running program announces (QGuiApplication::desktopFileName
-# in app/main.cpp).
+# in app/main.cpp). The ID and the version come from the top-level
+# CMakeLists.txt; the entry and the AppStream file are written from templates.
 include(GNUInstallDirs)
 
-set(KOV_APP_ID "io.github.kovcalculator.KovCalculator")
 set(KOV_PACKAGING_DIR "${CMAKE_CURRENT_SOURCE_DIR}/packaging")
+set(KOV_DESKTOP_ENTRY "${KOV_GENERATED_DIR}/${KOV_APP_ID}.desktop")
+set(KOV_METAINFO "${KOV_GENERATED_DIR}/${KOV_APP_ID}.metainfo.xml")
+configure_file("${KOV_PACKAGING_DIR}/desktop-entry.desktop.in" "${KOV_DESKTOP_ENTRY}" @ONLY)
+configure_file("${KOV_PACKAGING_DIR}/metainfo.xml.in" "${KOV_METAINFO}" @ONLY)
 
-if(TARGET kov-calculator)
-    install(TARGETS kov-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program is installed stripped: the build folder keeps the copy with
+# its debug information. `cmake --install` strips unless told otherwise with
+# -DKOV_INSTALL_STRIPPED=OFF at configure time; `cmake --install --strip`
+# and CPack (CPACK_STRIP_FILES) strip in any case.
+option(KOV_INSTALL_STRIPPED "Strip the program when installing it" ON)
+if(KOV_INSTALL_STRIPPED)
+    install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
 endif()
+install(TARGETS kov-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES "${KOV_PACKAGING_DIR}/${KOV_APP_ID}.desktop"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES "${KOV_PACKAGING_DIR}/${KOV_APP_ID}.metainfo.xml"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES "${KOV_DESKTOP_ENTRY}" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${KOV_METAINFO}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Where Debian keeps a package's licence.
+install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/LICENSE"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kov-calculator RENAME copyright)
 
 # The theme icons are drawn at build time from icon 131 itself, so the XPM in
 # resources/ stays the only picture and a larger size can never show an older
@@ -44,10 +55,12 @@ endforeach()
 add_custom_target(kov-theme-icons ALL DEPENDS ${kov_icon_files})
 
 # The Debian package: `cpack -G DEB` in the build folder writes
-# kov-calculator_0.92_amd64.deb. Library dependencies are read off the program
-# by dpkg-shlibdeps (package dpkg-dev); what it cannot see is named here: the
-# windowing plugins Qt loads at run time, and the font the dialogs are drawn in
-# (without it the column alignment falls back to whatever fixed face exists).
+# kov-calculator_<version>_amd64.deb. Library dependencies are read off the
+# program by dpkg-shlibdeps (package dpkg-dev); what it cannot see is named
+# here: the windowing plugins Qt loads at run time, and the font the dialogs
+# are drawn in (without it the column alignment falls back to whatever fixed
+# face exists). Qt's Wayland plugin is only recommended: without it the
+# program still runs on a Wayland desktop, through XWayland.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "kov-calculator")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -65,4 +78,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

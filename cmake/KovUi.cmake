@@ -27,25 +27,23 @@ target_include_directories(kovwidgets PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kovwidgets PUBLIC Qt6::Widgets)
 target_compile_definitions(kovwidgets PUBLIC QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 
-option(KOV_BUILD_APP "Build the main window and the program" ON)
-if(KOV_BUILD_APP)
-    add_library(kovui STATIC
-        dialog/Feedback.cpp
-        dialog/CComboCalcDlg.cpp
-        dialog/DlgNotifications.cpp
-        dialog/DlgEntry.cpp
-        dialog/DlgCommands.cpp
-        dialog/DlgList.cpp
-        dialog/DlgShell.cpp
-        app/CComboCalcApp.cpp
-        app/Startup.cpp
-    )
-    target_link_libraries(kovui PUBLIC kovwidgets kovcore)
-    # The start-up begins fontconfig's set-up early on a thread of its own.
-    find_package(PkgConfig REQUIRED)
-    pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
-    target_link_libraries(kovui PRIVATE PkgConfig::Fontconfig)
+add_library(kovui STATIC
+    dialog/Feedback.cpp
+    dialog/CComboCalcDlg.cpp
+    dialog/DlgNotifications.cpp
+    dialog/DlgEntry.cpp
+    dialog/DlgCommands.cpp
+    dialog/DlgList.cpp
+    dialog/DlgShell.cpp
+    app/CComboCalcApp.cpp
+    app/Startup.cpp
+)
+target_link_libraries(kovui PUBLIC kovwidgets kovcore)
+# The start-up begins fontconfig's set-up early on a thread of its own.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
+target_link_libraries(kovui PRIVATE PkgConfig::Fontconfig)
 
-    add_executable(kov-calculator app/main.cpp)
-    target_link_libraries(kov-calculator PRIVATE kovui)
-endif()
+add_executable(kov-calculator app/main.cpp)
+target_sources(kov-calculator PRIVATE app/DisplayCheck.cpp)
+target_link_libraries(kov-calculator PRIVATE kovui kovversion)

@@ -1,25 +1,42 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need
-# (`deps.sh`), or those that the benchmark and screenshot scripts need on top
-# (`deps.sh bench`). As root it installs what is missing with apt-get;
-# otherwise it names them.
+# Installs the Debian packages one kind of work needs, in three nested sets:
+#
+#     deps.sh run     building and running the program (scripts/run.sh)
+#     deps.sh test    the above, and everything the tests, the sanitizer and
+#                     fuzz builds and the benchmarks' compilation need
+#                     (scripts/test.sh; the default)
+#     deps.sh bench   the above, and what the benchmark and screenshot
+#                     scripts drive the program with
+#
+# As root it installs what is missing with apt-get; otherwise it names the
+# missing packages and the command that installs them, and stops.
 set -euo pipefail
 
-packages=(
+set_name="${1:-test}"
+run_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libfontconfig-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libfontconfig-dev
     fonts-ipafont-gothic
-    googletest libgtest-dev libbenchmark-dev
-    locales-all
-    librapidcheck-dev clang libclang-rt-14-dev
     nlohmann-json3-dev
-    appstream desktop-file-utils
-    xvfb openbox x11-utils
-    dpkg-dev
 )
-if [ "${1:-}" = bench ]; then
-    packages+=(hyperfine time xvfb xauth xdotool imagemagick)
-fi
+test_packages=(
+    googletest libgtest-dev libbenchmark-dev librapidcheck-dev
+    clang libclang-rt-14-dev
+    locales-all
+    appstream desktop-file-utils dpkg-dev
+    weston xvfb openbox x11-utils
+)
+bench_packages=(hyperfine time xvfb xauth xdotool imagemagick)
+
+case "$set_name" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+bench) packages=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
+*)
+    echo "usage: $0 [run|test|bench]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 # undefined-behaviour sanitizers, then a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release

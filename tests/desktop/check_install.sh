@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and looks at it the way a desktop
 # does: the entry's Exec names an installed program that starts, its Icon has
-# a file at every theme size, and the AppStream component points at the entry.
+# a file at every theme size, and the AppStream component points at the entry
+# and names the version. The installed program carries no symbols or debug
+# information.
 #
-#     check_install.sh <build-dir> <application-id>
+#     check_install.sh <build-dir> <application-id> <version>
 set -euo pipefail
 build="$1"
 id="$2"
+version="$3"
 
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
@@ -38,7 +41,21 @@ done
 grep -q "<id>$id</id>" "$component" || fail "the component ID is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$component" ||
     fail "the component does not launch $id.desktop"
-grep -q '<release version="0.92"' "$component" || fail "the release is not 0.92"
+grep -q "<release version=\"$version\"" "$component" || fail "the release is not $version"
+grep -q '<project_license>MIT</project_license>' "$component" || fail "the licence is not MIT"
+[ -f "$prefix/share/doc/kov-calculator/copyright" ] || fail "no licence in share/doc"
+
+# Stripped: the section table of the installed program has neither a symbol
+# table nor debug sections, while the build's copy has a symbol table (so the
+# look for one is known to work).
+# (grep -q reads from a string: in a pipe it could end readelf early, and
+# pipefail would count that against the look.)
+built_sections="$(readelf -S -W "$build/$program")"
+grep -q '\.symtab' <<<"$built_sections" || fail "no symbol table in the build's $program"
+installed_sections="$(readelf -S -W "$prefix/bin/$program")"
+if grep -qE '\.symtab|\.debug_' <<<"$installed_sections"; then
+    fail "the installed $program is not stripped"
+fi
 
 # Started as the desktop starts it: by the name in Exec, found on PATH. It
 # must get as far as its first frame and end there.
