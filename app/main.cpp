@@ -1,5 +1,6 @@
 #include "KovVersion.h"
 #include "app/CComboCalcApp.h"
+#include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/ExitAfterFirstFrame.h"
 #include "app/Startup.h"
@@ -7,6 +8,12 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // The modes that print or write files need no display and no toolkit
+    // beyond reading the arguments.
+    const CommandLineRequest request = ParseCommandLine(argc, argv);
+    if (request.mode != CommandLineRequest::Mode::Window)
+        return RunCommandLineMode(request);
+
     ExitUnlessDesktopSession();
     StartFontSystemWarmUp();
     QApplication app(argc, argv);

@@ -25,6 +25,10 @@ install(TARGETS kov-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES "${KOV_DESKTOP_ENTRY}" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${KOV_METAINFO}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The combo files' type, so that a file manager opens *.kovcombo with the
+# program; the desktop entry declares it.
+install(FILES "${KOV_PACKAGING_DIR}/mime-type.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME "${KOV_APP_ID}.xml")
 # Where Debian keeps a package's licence.
 install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/LICENSE"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kov-calculator RENAME copyright)

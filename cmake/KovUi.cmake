@@ -45,5 +45,5 @@ pkg_check_modules(Fontconfig REQUIRED IMPORTED_TARGET fontconfig)
 target_link_libraries(kovui PRIVATE PkgConfig::Fontconfig)
 
 add_executable(kov-calculator app/main.cpp)
-target_sources(kov-calculator PRIVATE app/DisplayCheck.cpp)
+target_sources(kov-calculator PRIVATE app/DisplayCheck.cpp app/CommandLine.cpp)
 target_link_libraries(kov-calculator PRIVATE kovui kovversion)

@@ -23,7 +23,7 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev librapidcheck-dev
     clang libclang-rt-14-dev
     locales-all
-    appstream desktop-file-utils dpkg-dev
+    appstream desktop-file-utils dpkg-dev shared-mime-info
     weston xvfb openbox x11-utils
 )
 bench_packages=(hyperfine time xvfb xauth xdotool imagemagick)

@@ -38,6 +38,15 @@ for size in 32 64 128 256; do
         fail "no ${size}x${size} theme icon"
 done
 
+# Combo files open with the program: the entry takes a file and declares the
+# type, and the installed type maps the suffix to it.
+grep -q '^Exec=kov-calculator %f$' "$entry" || fail "Exec does not pass the file on"
+grep -q '^MimeType=application/x-kovcombo;$' "$entry" || fail "the entry does not declare the combo type"
+[ -f "$prefix/share/mime/packages/$id.xml" ] || fail "no MIME type package $id.xml"
+update-mime-database "$prefix/share/mime"
+grep -q '^50:application/x-kovcombo:\*\.kovcombo$' "$prefix/share/mime/globs2" ||
+    fail "*.kovcombo is not mapped to application/x-kovcombo"
+
 grep -q "<id>$id</id>" "$component" || fail "the component ID is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$component" ||
     fail "the component does not launch $id.desktop"
