@@ -3,13 +3,13 @@
 #include "dialog/text/ModeName.h"
 #include "dialog/text/NumberFormat.h"
 #include "dialog/text/RowLine.h"
+#include "model/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <locale.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,20 +51,8 @@ void AppendAsciiLine(std::string& block, std::string_view line) {
     block += kLineEnd;
 }
 
-// The system's reason for errno `err`, in English whatever the process locale,
-// and safe to call from any thread.
-std::string ErrorText(int err) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    if (cLocale != locale_t{}) {
-        if (const char* text = strerror_l(err, cLocale)) {
-            return text;
-        }
-    }
-    return "error " + std::to_string(err);
-}
-
 AppendOutcome Failure(int err) {
-    return AppendOutcome{false, ErrorText(err)};
+    return AppendOutcome{false, SystemErrorText(err)};
 }
 
 } // namespace

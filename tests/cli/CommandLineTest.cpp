@@ -3,6 +3,7 @@
 // process, no display, files in a scratch folder. Expected reports are
 // written out by hand; the best order is checked against every order of the
 // same hits, each reported by the program's plain --report.
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -35,17 +36,6 @@ std::string ReadAll(int fd) {
     while ((n = read(fd, buffer, sizeof buffer)) > 0)
         text.append(buffer, static_cast<std::size_t>(n));
     return text;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 // Runs the program with `args` in the current folder, with no display in its

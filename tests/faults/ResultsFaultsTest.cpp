@@ -3,6 +3,7 @@
 // and several programs appending at the same time.
 #include "faults/ChildProcess.h"
 #include "faults/PlannedWrites.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 #include "report/ResultsLog.h"
@@ -21,16 +22,6 @@
 
 namespace faults {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const std::string& text, mode_t mode = 0644) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    chmod(path.c_str(), mode);
-}
 
 // A report-sized block that names its writer and its number in every row
 // line. The writer stores blocks as they are given, so any text will do.

@@ -4,6 +4,7 @@
 // must keep every byte, no temporary file may be left, and the failure must
 // come back with the system's reason.
 #include "faults/ChildProcess.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 #include "model/ComboFileWriter.h"
@@ -22,16 +23,6 @@
 
 namespace faults {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const std::string& text, mode_t mode = 0644) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-    chmod(path.c_str(), mode);
-}
 
 std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
