@@ -4,6 +4,7 @@
 // must keep every byte, no temporary file may be left, and the failure must
 // come back with the system's reason.
 #include "faults/ChildProcess.h"
+#include "support/TempDir.h"
 
 #include "model/ComboFileWriter.h"
 #include "scoring/Scoring.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -69,7 +71,7 @@ std::string SaveInChild(const std::string& path, bool asNobody) {
 }
 
 TEST(SaveFaults, FoldersAndFilesThatMayNotBeWrittenKeepTheOldFile) {
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("combo.kovcombo");
 
     // A read-only folder: no temporary file can be made beside the old one.
@@ -97,7 +99,7 @@ TEST(SaveFaults, FoldersAndFilesThatMayNotBeWrittenKeepTheOldFile) {
 }
 
 TEST(SaveFaults, PermissionBitsOfTheOldFileOrOfANewOne) {
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("kept.kovcombo");
     WriteFile(file, kOld, 0604);
     EXPECT_EQ(SaveInChild(file, false), "ok");
@@ -121,7 +123,7 @@ TEST(SaveFaults, PermissionBitsOfTheOldFileOrOfANewOne) {
 // A file size limit anywhere from 0 to past the new file's size: either the
 // whole new file is in place, or the old one is, with the reason.
 TEST(SaveFaults, AFileSizeLimitKeepsTheOldFileWhole) {
-    SharedDir dir;
+    TempDir dir;
     const std::string file = dir.File("limit.kovcombo");
     const std::size_t size = SerializeComboFile(FullCombo()).size();
     ASSERT_GT(size, 4096u);
@@ -154,7 +156,7 @@ TEST(SaveFaults, AFileSizeLimitKeepsTheOldFileWhole) {
 // mount namespace of the child's own so that nothing outlives the test.
 // Where namespaces or mounts are not allowed, the test is skipped.
 TEST(SaveFaults, AFullDiskKeepsTheOldFileWhole) {
-    SharedDir dir;
+    TempDir dir;
     const std::string disk = dir.File("disk");
     std::filesystem::create_directory(disk);
 
