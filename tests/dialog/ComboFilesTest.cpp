@@ -157,52 +157,41 @@ TEST_F(ComboFilesTest, AFailedSaveKeepsTheOldFileAndGivesTheReason) {
 }
 
 TEST_F(ComboFilesTest, ClosingAsksOnlyAboutUnsavedChangesToAFile) {
-    // Never touched a file: Exit closes at once.
-    StartCombo(100, 1, 2);
-    Click("exitButton");
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_TRUE(m_questions.isEmpty());
-}
-
-TEST_F(ComboFilesTest, UnsavedChangesAnsweredCancelDiscardAndSave) {
     StartCombo(100, 1, 2);
     const std::string path = m_dir.File("c.kovcombo");
     m_saveAnswer = QString::fromStdString(path);
     ASSERT_TRUE(m_dlg->OnSaveFileAs());
 
-    // Saved and unchanged: no question.
-    AddHit(30);
-    m_dlg->OnUndo(); // back to the content as saved
-    m_closeAnswer = Feedback::SaveAnswer::Cancel;
-    AddHit(40);
-    Press(Qt::Key_Escape);
-    EXPECT_EQ(m_questions, QStringList{"c.kovcombo"});
-    EXPECT_TRUE(m_dlg->isVisible());
-
-    m_closeAnswer = Feedback::SaveAnswer::Save;
-    m_dlg->close();
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_NE(ReadAll(path).find("\"damage\": 40,"), std::string::npos);
-    EXPECT_EQ(m_questions.size(), 2);
-}
-
-TEST_F(ComboFilesTest, DiscardClosesAndAnUnchangedFileAsksNothing) {
-    StartCombo(100, 1, 2);
-    m_saveAnswer = QString::fromStdString(m_dir.File("d.kovcombo"));
-    ASSERT_TRUE(m_dlg->OnSaveFileAs());
+    // Changed and changed back: the content is as saved, no question.
     AddHit(30);
     m_dlg->OnUndo();
-    m_dlg->close(); // same content as saved
+    m_dlg->close();
     EXPECT_TRUE(m_questions.isEmpty());
     EXPECT_FALSE(m_dlg->isVisible());
 
     m_dlg->show();
-    AddHit(50);
+    AddHit(40);
+    Press(Qt::Key_Escape); // Cancel keeps the window
+    EXPECT_EQ(m_questions, QStringList{"c.kovcombo"});
+    EXPECT_TRUE(m_dlg->isVisible());
     m_closeAnswer = Feedback::SaveAnswer::Discard;
     Click("exitButton");
-    EXPECT_EQ(m_questions.size(), 1);
     EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(ReadAll(m_dir.File("d.kovcombo")).find("\"damage\": 50,"), std::string::npos);
+    EXPECT_EQ(ReadAll(path).find("\"damage\": 40,"), std::string::npos);
+
+    m_dlg->show();
+    m_closeAnswer = Feedback::SaveAnswer::Save;
+    m_dlg->close();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_NE(ReadAll(path).find("\"damage\": 40,"), std::string::npos);
+    EXPECT_EQ(m_questions.size(), 3);
+}
+
+TEST_F(ComboFilesTest, AComboThatNeverTouchedAFileClosesAtOnce) {
+    StartCombo(100, 1, 2);
+    Click("exitButton");
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_TRUE(m_questions.isEmpty());
 }
 
 } // namespace
