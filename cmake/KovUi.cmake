@@ -35,6 +35,12 @@ add_library(kovui STATIC
     dialog/DlgCommands.cpp
     dialog/DlgList.cpp
     dialog/DlgShell.cpp
+    dialog/DlgHistory.cpp
+    dialog/DlgLineOperations.cpp
+    dialog/DlgFiles.cpp
+    dialog/DlgBestOrder.cpp
+    dialog/DlgTooltips.cpp
+    dialog/FileChooser.cpp
     app/CComboCalcApp.cpp
     app/Startup.cpp
 )

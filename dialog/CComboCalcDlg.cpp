@@ -68,6 +68,12 @@ void CComboCalcDlg::OnInitDialog() {
     // The About entry lives in the window menu (PopulateWindowMenu), which is
     // built when it is opened, so there is nothing to append here.
     setWindowIcon(m_hIcon);
+    m_title = windowTitle();
     m_state.ResetCombo();
     ResetControls();
+    CreateShortcuts();
+    SetStaticTooltips();
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{m_editHp, m_editDef, m_editDamage, m_btnOutput})
+        watched->installEventFilter(this);
 }

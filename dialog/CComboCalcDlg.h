@@ -3,19 +3,24 @@
 #include "model/ComboEditor.h"
 #include "model/ComboState.h"
 #include "model/EntryCapture.h"
+#include "model/UndoHistory.h"
 #include "report/ResultsLog.h"
+#include "scoring/BestOrder.h"
 
 #include <QDialog>
 #include <QIcon>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QMenu;
+class QPoint;
 class QPushButton;
 class QRadioButton;
 class ComboListBox;
@@ -46,6 +51,34 @@ public:
     // box belongs to the application; without one the About entry does nothing.
     using AboutBoxOpener = std::function<void(QWidget* owner)>;
     void setAboutBoxOpener(AboutBoxOpener opener) { m_aboutBoxOpener = std::move(opener); }
+
+    // Loads the combo file at `path` and shows it, as one undo step. A file
+    // that cannot be read or is refused leaves the window as it was and says
+    // why in a message box. Returns whether the combo was loaded.
+    bool openComboFile(const QString& path);
+    // The combo file the window shows, empty when the combo never touched one.
+    const QString& comboFilePath() const { return m_filePath; }
+
+    // The order search behind Best Order; tests replace it to hold it.
+    using BestOrderSearch =
+        std::function<BestOrderResult(const ComboState& state, const SearchControl* control)>;
+    void setBestOrderSearch(BestOrderSearch search) { m_bestOrderSearch = std::move(search); }
+
+    // The workbench around the editor: the window menu, shortcuts and the
+    // list's context menu lead here.
+    void OnUndo();
+    void OnRedo();
+    void OnDeleteLine();
+    void OnDuplicateLine();
+    void OnOpenFile();
+    bool OnSaveFile();
+    bool OnSaveFileAs();
+    void OnCopyReport();
+    void OnBestOrder();
+
+    // Exit, Escape and the close box end here: a combo with unsaved changes
+    // to its file asks first.
+    void reject() override;
 
     // Editing commands.
     void OnOK();
@@ -86,11 +119,14 @@ public:
     void Recalculate();
     void RebuildComboList();
     AppendOutcome WriteResultsLog();
+    // The block Output appends for the combo as the list shows it.
+    std::string ReportBlock() const;
 
 protected:
     // Enter presses the default button (Add); nothing may close the window
     // through the OK path.
     void accept() override { OnOK(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -113,6 +149,22 @@ private:
     int SelectedLine() const;
     void SelectLine(int line);
     void StoreCheck(QCheckBox* box, std::int32_t& flag);
+
+    // Undo history: a change named `label` turned `before` into the model.
+    void RecordChange(const char* label, const ComboState& before);
+    // Shows the whole model as a rebuild of the list leaves the window.
+    void ShowWholeCombo();
+    void CreateShortcuts();
+    void AddHistoryEntries(QMenu& menu);
+    void AddWorkbenchEntries(QMenu& menu);
+    void ShowListMenu(const QPoint& pos);
+    bool SaveTo(const QString& path);
+    void UpdateTitle();
+    bool HasUnsavedChanges() const;
+    void SetStaticTooltips();
+    void UpdateLineTooltips();
+    BestOrderResult RunBestOrderSearch(const ComboState& state);
+    int UnitCount() const;
 
     QRadioButton* m_rdoOn = nullptr;
     QRadioButton* m_rdoOff = nullptr;
@@ -149,4 +201,9 @@ private:
     AboutBoxOpener m_aboutBoxOpener;
 
     ComboState m_state;
+    UndoHistory m_history;
+    QString m_title;                          // the template's caption
+    QString m_filePath;                       // the combo file shown, empty for none
+    std::optional<ComboState> m_savedContent; // as last opened or saved
+    BestOrderSearch m_bestOrderSearch;
 };

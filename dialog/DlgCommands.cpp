@@ -37,8 +37,10 @@ QString CComboCalcDlg::ModeCaption(std::int32_t real) {
 void CComboCalcDlg::OnOK() {
     if (!ValidateEntry())
         return;
+    const ComboState before = m_state;
     AddEntry(m_state, CaptureEntry());
     Recalculate();
+    RecordChange("Add", before);
     EnableLineCommands(false);
     EnableComboCommands();
     m_btnTheory->setEnabled(true);
@@ -53,23 +55,28 @@ void CComboCalcDlg::OnModify() {
     }
     if (!ValidateEntry())
         return;
+    const ComboState before = m_state;
     ModifyEntry(m_state, CaptureEntry());
     Recalculate();
+    RecordChange("Modify", before);
     EnableLineCommands(false);
     EnableComboCommands();
     m_rdoCeil->setFocus();
 }
 
 void CComboCalcDlg::OnRemove() {
+    const ComboState before = m_state;
     switch (RemoveLine(m_state, SelectedLine())) {
     case RemoveResult::Refused:
         Feedback::Beep();
         return;
     case RemoveResult::Cleared:
+        RecordChange("Remove", before);
         ResetControls();
         return;
     case RemoveResult::Truncated:
         Recalculate();
+        RecordChange("Remove", before);
         EnableLineCommands(false);
         m_btnAdd->setEnabled(true);
         m_rdoCeil->setFocus();
@@ -78,7 +85,9 @@ void CComboCalcDlg::OnRemove() {
 }
 
 void CComboCalcDlg::OnClear() {
+    const ComboState before = m_state;
     ClearCombo(m_state);
+    RecordChange("Clear", before);
     ResetControls();
 }
 
@@ -96,12 +105,14 @@ void CComboCalcDlg::OnOutput() {
 }
 
 void CComboCalcDlg::MoveSelectedLine(MoveDirection direction) {
+    const ComboState before = m_state;
     const std::optional<int> moved = MoveLine(m_state, SelectedLine(), direction);
     if (!moved) {
         Feedback::Beep();
         return;
     }
     Recalculate();
+    RecordChange(direction == MoveDirection::Down ? "Move Down" : "Move Up", before);
     if (*moved == kLastRow) {
         // No line follows row 14 to press down on again.
         m_rdoCeil->setFocus();
@@ -123,7 +134,9 @@ void CComboCalcDlg::OnUp() {
 void CComboCalcDlg::OnTheory() {
     if (!ValidateEntry())
         return;
+    const ComboState before = m_state;
     SwitchMode(m_state, ReadNumberEdit(m_editHp), ReadNumberEdit(m_editDef));
+    RecordChange("Theory/Real", before);
     m_btnTheory->setText(ModeCaption(m_state.m_bReal));
     Recalculate();
     m_btnTheory->setFocus();

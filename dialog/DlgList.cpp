@@ -2,10 +2,13 @@
 // back line by line for the report.
 #include "dialog/CComboCalcDlg.h"
 
+#include "dialog/Feedback.h"
 #include "dialog/controls/ComboListBox.h"
 #include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 
 void CComboCalcDlg::Recalculate() {
@@ -26,13 +29,31 @@ void CComboCalcDlg::RebuildComboList() {
     m_btnRemove->setEnabled(false);
     m_btnAdd->setEnabled(m_state.m_nLast < kLastRow);
     m_btnClear->setFocus();
+    UpdateLineTooltips();
 }
 
-AppendOutcome CComboCalcDlg::WriteResultsLog() {
+std::string CComboCalcDlg::ReportBlock() const {
     // The report carries the lines exactly as the list shows them.
     std::vector<std::string> lines;
     const int count = std::min(m_listCombo->count(), m_state.m_nLast + 1);
     for (int line = 0; line < count; ++line)
         lines.push_back(m_listCombo->item(line)->text().toStdString());
-    return AppendResultsBlock(kResultsFileName, BuildResultsBlock(m_state, lines));
+    return BuildResultsBlock(m_state, lines);
+}
+
+AppendOutcome CComboCalcDlg::WriteResultsLog() {
+    return AppendResultsBlock(kResultsFileName, ReportBlock());
+}
+
+void CComboCalcDlg::OnCopyReport() {
+    if (m_state.m_nLast < 0) {
+        Feedback::Beep();
+        return;
+    }
+    // The file keeps CR LF; the clipboard gets the desktop's own line ends.
+    QString text = QString::fromStdString(ReportBlock());
+#ifndef Q_OS_WIN
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    QGuiApplication::clipboard()->setText(text);
 }

@@ -83,10 +83,10 @@ void CComboCalcDlg::ResetControls() {
     for (QLineEdit* edit : {m_editHp, m_editDef}) {
         edit->setEnabled(true);
         edit->setMaxLength(kNumberEditLimit);
-        edit->clear();
+        edit->setText(QString()); // and no typing left to undo
     }
     m_editDamage->setMaxLength(kNumberEditLimit);
-    m_editDamage->clear();
+    m_editDamage->setText(QString());
 
     m_cmbKovRate->setCurrentIndex(kDefaultKovRateIndex);
     m_cmbHitRate->setCurrentIndex(0);

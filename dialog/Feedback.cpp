@@ -18,6 +18,26 @@ void RealBox(QWidget* owner, BoxIcon icon, const QString& caption, const QString
     box.exec();
 }
 
+SaveAnswer RealSaveQuestion(QWidget* owner, const QString& fileName) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kov Calculator"),
+                    QStringLiteral("Save the changes to %1 before closing?").arg(fileName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+SaveQuestionHandler& CurrentSaveQuestion() {
+    static SaveQuestionHandler handler = RealSaveQuestion;
+    return handler;
+}
+
 BeepHandler& CurrentBeep() {
     static BeepHandler handler = RealBeep;
     return handler;
@@ -48,6 +68,16 @@ BoxHandler SetBoxHandler(BoxHandler handler) {
     if (!handler)
         handler = RealBox;
     return std::exchange(CurrentBox(), std::move(handler));
+}
+
+SaveAnswer AskSaveChanges(QWidget* owner, const QString& fileName) {
+    return CurrentSaveQuestion()(owner, fileName);
+}
+
+SaveQuestionHandler SetSaveQuestionHandler(SaveQuestionHandler handler) {
+    if (!handler)
+        handler = RealSaveQuestion;
+    return std::exchange(CurrentSaveQuestion(), std::move(handler));
 }
 
 } // namespace Feedback

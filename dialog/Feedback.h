@@ -13,9 +13,14 @@ namespace Feedback {
 
 enum class BoxIcon { Information, Warning };
 
+// The answers to "save the changes before closing?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 using BeepHandler = std::function<void()>;
 using BoxHandler =
     std::function<void(QWidget* owner, BoxIcon icon, const QString& caption, const QString& text)>;
+
+using SaveQuestionHandler = std::function<SaveAnswer(QWidget* owner, const QString& fileName)>;
 
 void Beep();
 void ShowMessageBox(QWidget* owner, BoxIcon icon, const QString& caption, const QString& text);
@@ -24,5 +29,9 @@ void ShowMessageBox(QWidget* owner, BoxIcon icon, const QString& caption, const 
 // previous handler so that a test can put it back.
 BeepHandler SetBeepHandler(BeepHandler handler);
 BoxHandler SetBoxHandler(BoxHandler handler);
+
+// Asks whether the changes to `fileName` are saved before the window closes.
+SaveAnswer AskSaveChanges(QWidget* owner, const QString& fileName);
+SaveQuestionHandler SetSaveQuestionHandler(SaveQuestionHandler handler);
 
 } // namespace Feedback

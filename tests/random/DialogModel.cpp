@@ -420,7 +420,113 @@ void Model::RadioArrow(bool forward) {
     ClickRadio(static_cast<Radio>(next));
 }
 
+Content Model::Snap() const {
+    return Content{rows, hp, def, real};
+}
+
+void Model::Record(const Content& before) {
+    if (Snap() == before)
+        return;
+    undo.push_back(before);
+    if (undo.size() > kUndoSteps)
+        undo.pop_front();
+    redo.clear();
+}
+
+void Model::Show(const Content& content) {
+    rows = content.rows;
+    hp = content.hp;
+    def = content.def;
+    real = content.real;
+    sel = -1;
+    const auto showEnemy = [this] {
+        for (Edit e : {Edit::Hp, Edit::Def}) {
+            auto& text = edits[static_cast<int>(e)];
+            text = DigitsText(e == Edit::Hp ? hp : def);
+            cursors[static_cast<int>(e)] = static_cast<int>(text.size());
+        }
+    };
+    if (rows.empty()) {
+        // As after Clear, with the mode on the caption and enemy data
+        // other than the fresh zeros in the edits.
+        entry = DefaultEntry();
+        ResetForm();
+        captionReal = real;
+        if (hp != 0 || def != 0)
+            showEnemy();
+        return;
+    }
+    Recalculate();
+    for (Push p : {Push::Clear, Push::Output, Push::Theory})
+        pushEnabled[static_cast<int>(p)] = true;
+    pushEnabled[static_cast<int>(Push::Down)] = false;
+    pushEnabled[static_cast<int>(Push::Up)] = false;
+    captionReal = real;
+    showEnemy();
+    focus = {Focus::Kind::Radio, static_cast<int>(Radio::Ceil)};
+}
+
+void Model::Undo(bool byKey) {
+    if (undo.empty()) {
+        beeps += byKey;
+        return;
+    }
+    redo.push_back(Snap());
+    const Content back = undo.back();
+    undo.pop_back();
+    Show(back);
+}
+
+void Model::Redo(bool byKey) {
+    if (redo.empty()) {
+        beeps += byKey;
+        return;
+    }
+    undo.push_back(Snap());
+    const Content again = redo.back();
+    redo.pop_back();
+    Show(again);
+}
+
+void Model::DeleteLine(int line) {
+    ClickLine(line);
+    if (listSel < 0) {
+        ++beeps;
+        return;
+    }
+    const Content before = Snap();
+    Content after = before;
+    after.rows.erase(after.rows.begin() + listSel);
+    Show(after);
+    Record(before);
+}
+
+void Model::DuplicateLine(int line) {
+    ClickLine(line);
+    if (listSel < 0 || Last() == kLastRow) {
+        ++beeps;
+        return;
+    }
+    const Content before = Snap();
+    Content after = before;
+    after.rows.insert(after.rows.begin() + listSel + 1,
+                      after.rows[static_cast<std::size_t>(listSel)]);
+    Show(after);
+    Record(before);
+}
+
+void Model::Save() {
+    saved = Snap();
+}
+
+void Model::OpenSaved() {
+    const Content before = Snap();
+    Show(*saved);
+    Record(before);
+}
+
 void Model::RunPush(Push p) {
+    const Content before = Snap();
     switch (p) {
     case Push::Add:
         OnOK();
@@ -447,6 +553,8 @@ void Model::RunPush(Push p) {
         OnTheory();
         break;
     }
+    if (p != Push::Output)
+        Record(before);
 }
 
 bool Model::Validate() {

@@ -8,6 +8,8 @@
 #include "model/ComboState.h"
 
 #include <array>
+#include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +70,18 @@ struct Caret {
     int offset = 0; // Middle: characters left of the end
 };
 
+// What the window's history and its file keep of the combo.
+struct Content {
+    std::vector<ComboEntry> rows;
+    int hp = 0;
+    int def = 0;
+    bool real = false;
+    bool operator==(const Content&) const = default;
+};
+
+// The window keeps this many steps to undo.
+inline constexpr std::size_t kUndoSteps = 100;
+
 struct Model {
     // The combo: rows 0..m_nLast, each with the Jk flag of the last scoring.
     std::vector<ComboEntry> rows;
@@ -95,6 +109,12 @@ struct Model {
     long beeps = 0;
     long outputs = 0;
 
+    // Undo and redo steps (oldest first), and the content of the combo file
+    // once one has been saved or opened: the window's title names it then.
+    std::deque<Content> undo;
+    std::vector<Content> redo;
+    std::optional<Content> saved;
+
     int Last() const { return static_cast<int>(rows.size()) - 1; }
 
     // The model state as the core keeps it, scored: the reference for the
@@ -117,8 +137,22 @@ struct Model {
     void PressEnter();
     void PressSpace();
     void RadioArrow(bool forward);
+    // Undo and redo through a key (nothing to do: a beep) or the window
+    // menu (nothing to do: a disabled entry that does nothing).
+    void Undo(bool byKey);
+    void Redo(bool byKey);
+    void DeleteLine(int line);    // click `line`, then Delete
+    void DuplicateLine(int line); // click `line`, then Ctrl+D
+    void Save();                  // Save or Save As, always to the one file
+    void OpenSaved();             // Open of that file
 
 private:
+    Content Snap() const;
+    // A command turned `before` into the present content: one undo step,
+    // unless nothing changed.
+    void Record(const Content& before);
+    // The whole combo shown afresh after undo, redo, a line operation, Open.
+    void Show(const Content& content);
     void RunPush(Push p); // what the button's handler does
     void OnOK();
     void OnModify();

@@ -8,10 +8,12 @@
 // A failing run prints the seed and the shrunk sequence of actions.
 #include "random/DialogModel.h"
 
+#include "dialog/FileChooser.h"
 #include "scoring/Scoring.h"
 #include "support/ModalGuard.h"
 #include "support/TempDir.h"
 #include "support/WindowDriver.h"
+#include "support/WindowMenu.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -56,6 +58,7 @@ long g_actions = 0;
 struct Coverage {
     long fullCombo = 0, groupsCut = 0, moves = 0, modifies = 0, removes = 0, outputs = 0;
     long modeSwitches = 0, refusals = 0, filterBeeps = 0, realMode = 0;
+    long undos = 0, redos = 0;
 };
 Coverage g_coverage;
 
@@ -73,6 +76,8 @@ void Count(const Model& before, const Model& after) {
                 after.focus == Focus{Focus::Kind::Push, static_cast<int>(Push::Up)});
     c.modifies += before.pushEnabled[static_cast<int>(Push::Modify)] &&
                   !after.pushEnabled[static_cast<int>(Push::Modify)] && after.rows != before.rows;
+    c.undos += after.redo.size() > before.redo.size();
+    c.redos += after.redo.size() < before.redo.size() && after.undo.size() > before.undo.size();
     c.groupsCut += after.Last() == kLastRow && !after.rows.empty() &&
                    after.rows.back().m_nHitsLeft > 1 && before.Last() != kLastRow;
 }
@@ -123,6 +128,23 @@ std::string Show(const EditKey& key) {
 
 class Sut : public WindowDriver {
 public:
+    // Both file dialogs answer with the one combo file of the session; the
+    // save dialog leaves the suffix to the window.
+    Sut() {
+        const auto answer = [this](const char* name) {
+            return [path = QString::fromStdString(m_dir.File(name))](
+                       QWidget*, const QString&, const QString&, const QString&) { return path; };
+        };
+        m_oldOpen = FileChooser::SetOpenHandler(answer("session.kovcombo"));
+        m_oldSave = FileChooser::SetSaveHandler(answer("session"));
+    }
+    ~Sut() {
+        FileChooser::SetOpenHandler(m_oldOpen);
+        FileChooser::SetSaveHandler(m_oldSave);
+    }
+    Sut(const Sut&) = delete;
+    Sut& operator=(const Sut&) = delete;
+
     QLineEdit* EditOf(randomtest::Edit e) const { return Get<QLineEdit>(ObjectName(e)); }
     QComboBox* BoxOf(DropDown d) const { return Get<QComboBox>(ObjectName(d)); }
 
@@ -136,6 +158,8 @@ public:
 
 private:
     TempWorkDir m_dir;
+    FileChooser::Handler m_oldOpen;
+    FileChooser::Handler m_oldSave;
 };
 
 // ---------------------------------------------------------------------------
@@ -312,6 +336,12 @@ void CheckWindow(const Model& model, Sut& sut) {
     d.Require(QApplication::activeModalWidget() == nullptr, "a modal window is open");
     d.Require(QApplication::activePopupWidget() == nullptr, "a popup is open");
     d.Require(sut.m_dlg->isVisible(), "the window has closed");
+    d.Expect(sut.m_dlg->windowTitle().toStdString(),
+             std::string(model.saved ? "session.kovcombo - " : "") + "Kov Calculator Ver.0.92",
+             "title");
+    const WindowMenu menu(*sut.m_dlg);
+    d.Expect(menu.At(0)->isEnabled(), !model.undo.empty(), "Undo enabled");
+    d.Expect(menu.At(1)->isEnabled(), !model.redo.empty(), "Redo enabled");
 
     if (!d.Report().empty())
         RC_FAIL(d.Report());
@@ -761,6 +791,87 @@ struct SpaceAction : Action<SpaceAction> {
     void show(std::ostream& os) const override { os << "Press Space"; }
 };
 
+// Undo or redo by key or through the window menu. Inside a number edit the
+// keys undo typing first, which is not modelled: there the menu is used.
+struct HistoryAction : Action<HistoryAction> {
+    bool redo = *rc::gen::arbitrary<bool>();
+    bool byKey = *rc::gen::arbitrary<bool>();
+    bool altKey = *rc::gen::arbitrary<bool>(); // redo: Ctrl+Y instead of Ctrl+Shift+Z
+    void apply(Model& m) const override {
+        const bool key = byKey && m.focus.kind != Focus::Kind::Edit;
+        redo ? m.Redo(key) : m.Undo(key);
+    }
+    void Act(Sut& sut) const {
+        QLineEdit* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!byKey || edit) {
+            WindowMenu(*sut.m_dlg).At(redo ? 1 : 0)->trigger();
+            return;
+        }
+        QWidget* target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : sut.m_dlg.get();
+        if (!redo)
+            SendKey(target, Qt::Key_Z, Qt::ControlModifier);
+        else if (altKey)
+            SendKey(target, Qt::Key_Y, Qt::ControlModifier);
+        else
+            SendKey(target, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    void show(std::ostream& os) const override {
+        os << (redo ? "Redo" : "Undo") << (byKey ? " by key" : " from the window menu");
+    }
+};
+
+// Delete Line or Duplicate Line on a line chosen by a click.
+struct LineOperationAction : Action<LineOperationAction> {
+    explicit LineOperationAction(const Model& m) : line(*rc::gen::inRange(0, m.Last() + 1)) {}
+    int line;
+    bool duplicate = *rc::gen::arbitrary<bool>();
+    void checkPreconditions(const Model& m) const override { RC_PRE(line <= m.Last()); }
+    void apply(Model& m) const override { duplicate ? m.DuplicateLine(line) : m.DeleteLine(line); }
+    void Act(Sut& sut) const {
+        QListWidget* list = sut.List();
+        Click(list->viewport(), LineRect(list, line).center());
+        if (duplicate)
+            SendKey(list, Qt::Key_D, Qt::ControlModifier);
+        else
+            SendKey(list, Qt::Key_Delete);
+    }
+    void show(std::ostream& os) const override {
+        os << "Click list line " << line << ", then " << (duplicate ? "Ctrl+D" : "Delete");
+    }
+};
+
+// Save (Ctrl+S) or Save As (Ctrl+Shift+S), or Open (Ctrl+O) of the file saved.
+struct FileAction : Action<FileAction> {
+    enum class Kind {
+        Save,
+        SaveAs,
+        Open
+    } kind = *rc::gen::element(Kind::Save, Kind::SaveAs, Kind::Open);
+    void checkPreconditions(const Model& m) const override {
+        RC_PRE(kind != Kind::Open || m.saved.has_value());
+    }
+    void apply(Model& m) const override { kind == Kind::Open ? m.OpenSaved() : m.Save(); }
+    void Act(Sut& sut) const {
+        QWidget* target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : sut.m_dlg.get();
+        switch (kind) {
+        case Kind::Save:
+            SendKey(target, Qt::Key_S, Qt::ControlModifier);
+            break;
+        case Kind::SaveAs:
+            SendKey(target, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        case Kind::Open:
+            SendKey(target, Qt::Key_O, Qt::ControlModifier);
+            break;
+        }
+    }
+    void show(std::ostream& os) const override {
+        os << (kind == Kind::Save ? "Ctrl+S" : kind == Kind::SaveAs ? "Ctrl+Shift+S" : "Ctrl+O");
+    }
+};
+
 using CommandPtr = std::shared_ptr<const Command>;
 
 Gen<CommandPtr> NextAction(const Model& m) {
@@ -768,6 +879,13 @@ Gen<CommandPtr> NextAction(const Model& m) {
         const bool onRadio = m.focus.kind == Focus::Kind::Radio;
         const bool spaceWorks =
             m.focus.kind != Focus::Kind::List && m.focus.kind != Focus::Kind::DropDown;
+        const int workbench = *rc::gen::inRange(0, 100);
+        if (workbench < 6)
+            return std::make_shared<HistoryAction>();
+        if (workbench < 9 && m.Last() >= 0)
+            return std::make_shared<LineOperationAction>(m);
+        if (workbench < 10 && (workbench == 9 || m.saved))
+            return std::make_shared<FileAction>();
         const int pick = *rc::gen::inRange(0, 100);
         if (pick < 12)
             return std::make_shared<TypeAction>(m, true);
@@ -822,7 +940,8 @@ TEST(RandomDialog, UserActionsKeepTheWindowAndTheModelInStep) {
               << ", moves " << c.moves << ", modifies " << c.modifies << ", removes " << c.removes
               << ", outputs " << c.outputs << ", mode switches " << c.modeSwitches
               << ", actions in Real mode " << c.realMode << ", beeps " << c.filterBeeps
-              << ", refused actions " << c.refusals << "\n";
+              << ", refused actions " << c.refusals << ", undos " << c.undos << ", redos "
+              << c.redos << "\n";
     if (!result.template is<rc::detail::SuccessResult>()) {
         std::ostringstream message;
         rc::detail::printResultMessage(result, message);

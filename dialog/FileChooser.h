@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The desktop's file dialogs for combo files, each behind one replaceable
+// function so that tests can answer them without a person. An empty answer
+// means the person cancelled.
+namespace FileChooser {
+
+inline constexpr const char* kComboSuffix = "kovcombo";
+inline constexpr const char* kComboFilter = "Kov combo (*.kovcombo)";
+
+using Handler = std::function<QString(QWidget* owner, const QString& caption,
+                                      const QString& startPath, const QString& filter)>;
+
+QString ChooseFileToOpen(QWidget* owner);
+// `current` is offered as the start; the answer always ends in the suffix.
+QString ChooseFileToSave(QWidget* owner, const QString& current);
+
+// Replace the handlers; an empty function restores the real dialog. Returns
+// the previous handler so that a test can put it back.
+Handler SetOpenHandler(Handler handler);
+Handler SetSaveHandler(Handler handler);
+
+} // namespace FileChooser
