@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The application object: starts the main window and ends the program when
 // the window ends. It keeps nothing between runs.
 class CComboCalcApp {
@@ -8,7 +10,11 @@ public:
     // own to enter afterwards.
     bool InitInstance();
 
-    int Run();
+    // Runs the program; with `comboFile`, the window opens with that combo.
+    int Run(const QString& comboFile = QString());
+
+private:
+    QString m_comboFile;
 };
 
 extern CComboCalcApp theApp;

@@ -26,5 +26,5 @@ int main(int argc, char** argv) {
     ExitAfterFirstFrame exitHook;
     exitHook.InstallIfRequested(app);
 
-    return theApp.Run();
+    return theApp.Run(QString::fromLocal8Bit(request.file.c_str()));
 }

@@ -4,8 +4,11 @@
 #include "dialog/CComboCalcDlg.h"
 #include "dialog/DialogFont.h"
 #include "resources/DialogTemplate.h"
+#include "support/FileText.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -50,6 +53,37 @@ TEST(CComboCalcApp, RunsTheMainWindowModallyInTheDialogFaceAndEndsWithIt) {
     EXPECT_EQ(QApplication::font().pointSize(), dialogFont.pointSize());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QApplication::setFont(desktopFont);
+}
+
+// `kov-calculator FILE`: the window opens with the combo of the file, named
+// in the title.
+TEST(CComboCalcApp, StartsWithTheComboFileNamedOnTheCommandLine) {
+    TempDir dir;
+    const std::string path = dir.File("two hits.kovcombo");
+    WriteFile(path, R"({"format": "kov-combo", "version": 1, "mode": "Real", "hp": 300, "def": 20,
+                        "hits": [{"damage": 100}, {"type": "WALL", "damage": 50}]})");
+    QString title;
+    QStringList lines;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        auto* window = qobject_cast<CComboCalcDlg*>(QApplication::activeModalWidget());
+        if (window == nullptr) {
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        title = window->windowTitle();
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("m_listCombo"));
+        for (int i = 0; list != nullptr && i < list->count(); ++i)
+            lines << list->item(i)->text();
+        window->reject();
+    });
+    EXPECT_EQ(theApp.Run(QString::fromStdString(path)), 0);
+    EXPECT_EQ(title.toStdString(), "two hits.kovcombo - Kov Calculator Ver.0.92");
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].toStdString(),
+              "01 |Ceil |  |  |  |  |  |  |  |  | 79|   79|1.0|      1.000|         79|         79");
+    EXPECT_EQ(lines[1].toStdString().substr(0, 12), "02 |Wall |  ");
 }
 
 } // namespace
