@@ -42,6 +42,31 @@ std::int64_t OrderOfMagnitude(std::string_view number, bool hex) {
     return order;
 }
 
+// The end of the hexadecimal number at the start of `text` (after "0x"), as
+// strtod reads it: digits with at most one point, then an exponent only when
+// a "p", an optional sign and at least one digit make one. from_chars gives
+// up on the whole number when a "p" leads to no valid exponent, where strtod
+// keeps the digits before it.
+const char* HexNumberEnd(const char* first, const char* last) {
+    const char* pos = first;
+    bool point = false;
+    while (pos < last && (IsHexDigit(*pos) || (*pos == '.' && !point))) {
+        point = point || *pos == '.';
+        ++pos;
+    }
+    if (pos < last && (*pos == 'p' || *pos == 'P')) {
+        const char* exponent = pos + 1;
+        if (exponent < last && (*exponent == '+' || *exponent == '-'))
+            ++exponent;
+        if (exponent < last && IsDigit(*exponent)) {
+            while (exponent < last && IsDigit(*exponent))
+                ++exponent;
+            return exponent;
+        }
+    }
+    return pos;
+}
+
 // What atoi and atof skip before the digits: blanks, then one sign. Returns
 // the position of what follows.
 std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
@@ -94,6 +119,7 @@ double TextToDouble(std::string_view text) {
         (IsHexDigit(first[2]) || first[2] == '.')) {
         first += 2;
         format = std::chars_format::hex;
+        last = HexNumberEnd(first, last);
     }
     double value = 0.0;
     const auto res = std::from_chars(first, last, value, format);

@@ -20,9 +20,10 @@ TEST(NumberParse, TextToNumbersAsTheCLibrary) {
     EXPECT_EQ(TextToInt("-99999999999"), INT_MIN);
 
     for (const char* text :
-         {"1.5", "0.990", "  -2.5e1x", ".5",     "5.",     "abc",     "",        "+-1",
-          "-+1", "1e400", "-1e400",    "1e-400", "1e-310", "0x10",    "0x1p-3",  "0x",
-          "0xg", "inf",   "-Infinity", "1e",     "1e+",    " +0.85 ", "00012.50"}) {
+         {"1.5",     "0.990",    "  -2.5e1x",     ".5",     "5.",        "abc",     "",
+          "+-1",     "-+1",      "1e400",         "-1e400", "1e-400",    "1e-310",  "0x10",
+          "0x1p-3",  "0x",       "0xg",           "inf",    "-Infinity", "1e",      "1e+",
+          " +0.85 ", "00012.50", "0x.812p+-2157", "0x1p",   "0x1.8p-",   "0xAp+3z", "0x1.8.8p2"}) {
         const double expected = std::strtod(text, nullptr);
         EXPECT_EQ(TextToDouble(text), expected) << '"' << text << '"';
     }
