@@ -23,7 +23,8 @@ bool CComboCalcApp::InitInstance() {
     return false;
 }
 
-int CComboCalcApp::Run() {
+int CComboCalcApp::Run(const QString& comboFile) {
+    m_comboFile = comboFile;
     InitInstance();
     return 0;
 }

@@ -52,4 +52,20 @@ TEST(CComboCalcApp, RunsTheMainWindowModallyInTheDialogFaceAndEndsWithIt) {
     QApplication::setFont(desktopFont);
 }
 
+TEST(CComboCalcApp, KeepsTheComboFileItRunsWith) {
+    // Whatever the window shows for the file, each modal window is closed in
+    // turn until the run ends.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, &closer, [] {
+        if (QWidget* window = QApplication::activeModalWidget())
+            window->close();
+    });
+    closer.start(10);
+    const QFont desktopFont = QApplication::font();
+    EXPECT_EQ(theApp.Run(QStringLiteral("/nonexistent/Ω combo.kovcombo")), 0);
+    EXPECT_EQ(theApp.comboFile().toStdString(), "/nonexistent/Ω combo.kovcombo");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QApplication::setFont(desktopFont);
+}
+
 } // namespace
