@@ -3,7 +3,8 @@
 #include <QString>
 
 // The application object: starts the main window and ends the program when
-// the window ends. It keeps nothing between runs.
+// the window ends. It keeps nothing between runs but the combo file the window
+// opens with.
 class CComboCalcApp {
 public:
     // Runs the main window modally; returns false, as there is no loop of its

@@ -3,7 +3,7 @@
 # Everything the desktop needs to find the program carries one application ID:
 # the desktop entry's file name, the AppStream component, the theme icon's name
 # and the name the running program announces (QGuiApplication::desktopFileName
-# in app/main.cpp). The ID and the version come from the top-level
+# in app/WindowEntry.cpp). The ID and the version come from the top-level
 # CMakeLists.txt; the entry and the AppStream file are written from templates.
 include(GNUInstallDirs)
 
@@ -13,15 +13,16 @@ set(KOV_METAINFO "${KOV_GENERATED_DIR}/${KOV_APP_ID}.metainfo.xml")
 configure_file("${KOV_PACKAGING_DIR}/desktop-entry.desktop.in" "${KOV_DESKTOP_ENTRY}" @ONLY)
 configure_file("${KOV_PACKAGING_DIR}/metainfo.xml.in" "${KOV_METAINFO}" @ONLY)
 
-# The program is installed stripped: the build folder keeps the copy with
-# its debug information. `cmake --install` strips unless told otherwise with
-# -DKOV_INSTALL_STRIPPED=OFF at configure time; `cmake --install --strip`
-# and CPack (CPACK_STRIP_FILES) strip in any case.
+# The program and its window module are installed stripped: the build folder
+# keeps the copies with their debug information. `cmake --install` strips
+# unless told otherwise with -DKOV_INSTALL_STRIPPED=OFF at configure time;
+# `cmake --install --strip` and CPack (CPACK_STRIP_FILES) strip in any case.
 option(KOV_INSTALL_STRIPPED "Strip the program when installing it" ON)
 if(KOV_INSTALL_STRIPPED)
     install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
 endif()
 install(TARGETS kov-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kovwindow LIBRARY DESTINATION ${KOV_WINDOW_MODULE_DIR})
 
 install(FILES "${KOV_DESKTOP_ENTRY}" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${KOV_METAINFO}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

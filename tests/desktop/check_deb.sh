@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package into a scratch folder and reads it back: the
 # version, what it depends on and recommends beyond the libraries, the
-# licence, and a stripped program.
+# licence, and a stripped program and window module.
 #
 #     check_deb.sh <build-dir> <version>
 set -euo pipefail
@@ -31,8 +31,13 @@ dpkg-deb -x "$deb" "$work/root"
 [ -f "$work/root/usr/share/doc/kov-calculator/copyright" ] || fail "no licence in the package"
 program="$work/root/usr/bin/kov-calculator"
 [ -x "$program" ] || fail "no /usr/bin/kov-calculator in the package"
-sections="$(readelf -S -W "$program")"
-if grep -qE '\.symtab|\.debug_' <<<"$sections"; then
-    fail "the packaged program is not stripped"
-fi
-echo "kov-calculator_${version}_amd64.deb: version, dependencies, licence and a stripped program"
+module="$(find "$work/root/usr/lib" -path '*/kov-calculator/kovwindow.so' -type f)"
+[ -n "$module" ] || fail "no /usr/lib/.../kov-calculator/kovwindow.so in the package"
+for file in "$program" "$module"; do
+    sections="$(readelf -S -W "$file")"
+    if grep -qE '\.symtab|\.debug_' <<<"$sections"; then
+        fail "the packaged ${file#"$work/root"} is not stripped"
+    fi
+done
+echo "kov-calculator_${version}_amd64.deb: version, dependencies, licence, a stripped program" \
+    "and window module"

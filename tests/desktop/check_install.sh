@@ -3,7 +3,7 @@
 # does: the entry's Exec names an installed program that starts, its Icon has
 # a file at every theme size, and the AppStream component points at the entry
 # and names the version. The installed program carries no symbols or debug
-# information.
+# information, and neither does the window module it loads.
 #
 #     check_install.sh <build-dir> <application-id> <version>
 set -euo pipefail
@@ -54,17 +54,26 @@ grep -q "<release version=\"$version\"" "$component" || fail "the release is not
 grep -q '<project_license>MIT</project_license>' "$component" || fail "the licence is not MIT"
 [ -f "$prefix/share/doc/kov-calculator/copyright" ] || fail "no licence in share/doc"
 
-# Stripped: the section table of the installed program has neither a symbol
-# table nor debug sections, while the build's copy has a symbol table (so the
-# look for one is known to work).
+# The window module sits in the program's own folder under the library folder.
+module="$(find "$prefix/lib" -path '*/kov-calculator/kovwindow.so' -type f)"
+[ -n "$module" ] || fail "no kov-calculator/kovwindow.so under lib/"
+[ "$(wc -l <<<"$module")" -eq 1 ] || fail "more than one window module installed: $module"
+
+# Stripped: the section tables of the installed program and module have
+# neither a symbol table nor debug sections, while the build's copies have a
+# symbol table (so the look for one is known to work).
 # (grep -q reads from a string: in a pipe it could end readelf early, and
 # pipefail would count that against the look.)
-built_sections="$(readelf -S -W "$build/$program")"
-grep -q '\.symtab' <<<"$built_sections" || fail "no symbol table in the build's $program"
-installed_sections="$(readelf -S -W "$prefix/bin/$program")"
-if grep -qE '\.symtab|\.debug_' <<<"$installed_sections"; then
-    fail "the installed $program is not stripped"
-fi
+for file in "$program" kovwindow.so; do
+    built_sections="$(readelf -S -W "$build/$file")"
+    grep -q '\.symtab' <<<"$built_sections" || fail "no symbol table in the build's $file"
+done
+for file in "$prefix/bin/$program" "$module"; do
+    installed_sections="$(readelf -S -W "$file")"
+    if grep -qE '\.symtab|\.debug_' <<<"$installed_sections"; then
+        fail "the installed ${file#"$prefix"/} is not stripped"
+    fi
+done
 
 # Started as the desktop starts it: by the name in Exec, found on PATH. It
 # must get as far as its first frame and end there.
@@ -72,4 +81,4 @@ mkdir -p "$prefix/runtime" && chmod 700 "$prefix/runtime"
 PATH="$prefix/bin:$PATH" XDG_RUNTIME_DIR="$prefix/runtime" QT_QPA_PLATFORM=offscreen \
     KOV_EXIT_AFTER_FIRST_FRAME=1 timeout 60 "$program" ||
     fail "the installed $program did not start and paint its window"
-echo "installed tree of $id: entry, icons, metainfo and program all in place"
+echo "installed tree of $id: entry, icons, metainfo, program and window module all in place"

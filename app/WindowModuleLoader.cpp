@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "app/WindowModuleLoader.h"
+
+#include "app/WindowModule.h"
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr int kExitNoWindow = 1;
+
+// The folder of the running program itself, whatever name or link it was
+// started by; empty if the system cannot tell.
+std::filesystem::path ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : self.parent_path();
+}
+
+// Where the module may be, in the order it is looked for.
+std::vector<std::filesystem::path> ModuleCandidates() {
+    const std::filesystem::path folder = ProgramFolder();
+    return {folder / KOV_WINDOW_MODULE_FILE,
+            (folder / KOV_WINDOW_MODULE_INSTALLED_DIR / KOV_WINDOW_MODULE_FILE).lexically_normal()};
+}
+
+// The first candidate that exists; the last one (the installed place) when
+// none does, so that the loader's own message names what is missing.
+std::filesystem::path ModulePath() {
+    const std::vector<std::filesystem::path> candidates = ModuleCandidates();
+    for (const std::filesystem::path& candidate : candidates) {
+        std::error_code error;
+        if (std::filesystem::exists(candidate, error))
+            return candidate;
+    }
+    return candidates.back();
+}
+
+int ComplainNoWindow(const char* reason) {
+    std::fprintf(stderr, "kov-calculator: cannot load its window module (%s).\n",
+                 reason != nullptr ? reason : "unknown reason");
+    return kExitNoWindow;
+}
+
+} // namespace
+
+int RunWindowModule(int argc, char** argv, const std::string& comboFile) {
+    // Never unloaded: the window's objects live until the process ends.
+    void* module = dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr)
+        return ComplainNoWindow(dlerror());
+    auto* run = reinterpret_cast<decltype(&KovRunWindow)>(dlsym(module, kRunWindowSymbol));
+    if (run == nullptr)
+        return ComplainNoWindow(dlerror());
+    return run(argc, argv, comboFile.c_str());
+}
