@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CComboCalcApp.h"
 
 #include "app/CAboutDlg.h"

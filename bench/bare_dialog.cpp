@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for the whole-process figures: the smallest Qt 6 Widgets
 // program that shows a window, one empty QDialog run modally, built with the
 // same compiler flags as kov-calculator. bench/startup.sh compares the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/text/RowLine.h"
 #include "scoring/Scoring.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One Add through the real main window, next to bare Qt operations of the same
 // kind, all in one run so the ratios compare like with like. Runs on the
 // offscreen platform unless QT_QPA_PLATFORM names another.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process figures of kov-calculator beside bench/bare_dialog (one empty
 # QDialog, same build flags) and, as the floor of any window that shows text,
 # `bare_dialog --text` (the same dialog with one line in IPAGothic), measured

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the start-up time and memory go: builds the main window the way the
 // program does, one stage after the other, and prints for each stage the
 // milliseconds it took and how much the peak resident set grew (KiB):

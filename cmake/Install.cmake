@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation as a desktop application, and the Debian package made from it.
 #
 # Everything the desktop needs to find the program carries one application ID:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The window layer on top of the core: Qt 6 Widgets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Widgets Test)
 include(GNUInstallDirs)

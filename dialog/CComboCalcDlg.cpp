@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/CComboCalcDlg.h"
 
 #include "dialog/TemplateBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editing commands and the list selection. Each leaves the buttons'
 // enabled states and the focus in a fixed pattern; a refusal only beeps.
 #include "dialog/CComboCalcDlg.h"

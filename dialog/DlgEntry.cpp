@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry capture: the live mirroring of the Trap Data controls into the
 // working entry, the digit filter, the form check, and showing an entry.
 #include "dialog/CComboCalcDlg.h"

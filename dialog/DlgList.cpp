@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combo list: rebuilt from the model after every calculation, and read
 // back line by line for the report.
 #include "dialog/CComboCalcDlg.h"

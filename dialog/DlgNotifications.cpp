@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Routing of the controls' notifications and the reset state of the controls.
 #include "dialog/CComboCalcDlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's own commands: the window menu with the About entry, and the
 // icon painted while the window is minimised.
 #include "dialog/CComboCalcDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/Feedback.h"
 
 #include <QApplication>

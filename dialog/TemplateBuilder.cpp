@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/TemplateBuilder.h"
 
 #include "dialog/DialogFont.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes docs/window-1x.png and docs/window-2x.png: the main window at scale
 # factors 1 and 2 on a virtual X server, after a short combo has been typed in
 # with the keyboard the way a person would (Hp, Def, Damage, Alt+A, ...).

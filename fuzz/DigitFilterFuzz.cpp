@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the digit filter of the number edits. The input is UTF-16
 // text (two bytes a code unit). It is checked twice: one filter step on text
 // of any length, and the whole run of steps in an edit that holds at most

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the list's number texts against the slow exact reference.
 // Input: 8 bytes of a double (how they are read depends on the next byte),
 // then a byte for the way of reading, a byte for the decimals and one for the

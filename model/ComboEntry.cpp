@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/ComboEntry.h"
 
 void ClearEntry(ComboEntry& entry) {

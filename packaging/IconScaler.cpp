@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build-time tool: writes icon 131 as a square PNG of the given size for the
 // hicolor icon theme.
 //

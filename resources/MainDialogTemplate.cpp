@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/DialogTemplate.h"
 
 #include "dialog/text/ModeName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/DialogTemplate.h"
 
 // String 101: the window-menu entry that opens the About box. The katakana are

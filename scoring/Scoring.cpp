@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scoring/Scoring.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages one kind of work needs, in three nested sets:
 #
 #     deps.sh run     building and running the program (scripts/run.sh)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building and running the program needs, builds the program
 # alone (the `run` preset: no tests, no benchmarks) and starts it.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test: the
 # optimised build first, then the whole suite again under the address and
 # undefined-behaviour sanitizers, then a short run of each fuzz target.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/controls/MnemonicRoute.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/text/DigitFilter.h"
 
 #include "dialog/text/NumberParse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/text/NumberFormat.h"
 
 #include <gtest/gtest.h>

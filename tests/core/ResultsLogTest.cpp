@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "report/ResultsLog.h"
 #include "support/TempDir.h"
 

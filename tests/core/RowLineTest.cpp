@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/text/RowLine.h"
 #include "dialog/text/NumberFormat.h"
 #include "dialog/text/NumberParse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as assistive technology and the keyboard see it: what a
 // screen reader announces for each control, and every command reached without
 // a mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on a high-density screen. CTest runs this binary once per
 // scale (QT_SCALE_FACTOR 1, 1.5 and 2): at each, the window must keep the
 // template's proportions, show every caption whole and keep the combo list's

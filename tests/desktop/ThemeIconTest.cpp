@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The theme icons installed for the desktop are icon 131 itself: the 32 x 32
 // picture as drawn, and the larger sizes as exact blocks of its pixels.
 #include <QImage>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and looks at it the way a desktop
 # does: the entry's Exec names an installed program that starts, its Icon has
 # a file at every theme size, and the AppStream component points at the entry

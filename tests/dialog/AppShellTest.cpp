@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application object: the main window runs modally in the dialogs' face
 // and its end is the program's end.
 #include "app/CComboCalcApp.h"

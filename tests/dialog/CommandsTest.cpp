@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editing commands: what they do to the combo, which buttons they leave
 // enabled, where the focus goes, and the moves they refuse.
 #include "support/DialogDriver.h"

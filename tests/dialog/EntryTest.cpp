@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reset state of the window, the form check, the digit filter and how a
 // selected row comes back into the form.
 #include "support/DialogDriver.h"

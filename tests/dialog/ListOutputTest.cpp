@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list lines of a known combo, the report appended by Output, and the
 // window menu with its About entry.
 #include "support/DialogDriver.h"

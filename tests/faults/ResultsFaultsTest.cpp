@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Results.Txt under faults, through the core writer: files and directories
 // that may not be written, a disk that fills up part way through a report,
 // and several programs appending at the same time.

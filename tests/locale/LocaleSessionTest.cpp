@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The same session in the real window under several locales must write the
 // same Results.Txt, byte for byte, and show the same list lines. The window
 // takes the process locale from the environment when the application starts,

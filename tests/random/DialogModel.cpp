@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "random/DialogModel.h"
 
 #include "scoring/Scoring.h"

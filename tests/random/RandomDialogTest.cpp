@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random sequences of real user actions on the real main window, each checked
 // against the model of DialogModel.h and against the window's own invariants.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of the random window tests: one QApplication for the binary.
 #include <QApplication>
 #include <QStyleHints>

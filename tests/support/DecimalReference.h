@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A slow reference for the fixed-decimal texts, built from first principles

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The window driver as a test fixture: each test gets a fresh window, and a

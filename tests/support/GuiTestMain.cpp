@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of the window tests: one QApplication for the whole binary, on
 // whatever platform the environment names (CTest sets offscreen).
 #include <QApplication>

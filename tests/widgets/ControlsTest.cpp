@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainDialogFixture.h"
 #include "dialog/controls/DialogCheckBox.h"
 #include "dialog/controls/DialogGroupBox.h"

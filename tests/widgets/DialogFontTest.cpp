@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/DialogFont.h"
 #include "resources/DialogTemplate.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/controls/ComboListBox.h"
 #include "support/ModalGuard.h"
 
