@@ -2,6 +2,7 @@
 #include "scoring/BestOrder.h"
 #include "scoring/ComboUnits.h"
 #include "scoring/OrderSearch.h"
+#include "support/TestEntries.h"
 
 #include "BestOrderBruteForce.h"
 #include "BestOrderCombos.h"
@@ -14,14 +15,6 @@
 #include <vector>
 
 namespace {
-
-ComboEntry Hit(int damage, double kovRate, double hitRate = 0.99) {
-    ComboEntry e = DefaultEntry();
-    e.m_nDamage = damage;
-    e.m_dKovRate = kovRate;
-    e.m_dHitRate = hitRate;
-    return e;
-}
 
 // Places single hits, or a group of `rows` for an entry whose m_nHitsLeft > 1.
 ComboState Combo(int hp, int def, bool real, const std::vector<ComboEntry>& hits) {

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/Scoring.h"
+#include "support/TestEntries.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-ComboEntry Hit(int damage, double kovRate, double hitRate = 0.99) {
-    ComboEntry e = DefaultEntry();
-    e.m_nDamage = damage;
-    e.m_dKovRate = kovRate;
-    e.m_dHitRate = hitRate;
-    return e;
-}
 
 ComboState Combo(int hp, int def, const std::vector<ComboEntry>& hits) {
     ComboState state;

@@ -32,42 +32,10 @@ std::string ReadFile(const std::filesystem::path& path) {
     return text.str();
 }
 
-class ListOutputTest : public DialogTest {
-protected:
-    // The first two or all six hits of the example, through the controls.
-    void EnterExample(bool allSix) {
-        Type("m_editHp", "300");
-        Type("m_editDef", "20");
-        Choose("m_cmbKovRate", "1.5");
-        AddHit(100);
-        Click("m_rdoWall");
-        Choose("m_cmbHitRate", "0.950");
-        Choose("m_cmbKovRate", "2.0");
-        Click("m_chkAirier");
-        Click("m_chkCounter");
-        AddHit(120);
-        if (allSix) {
-            Choose("m_cmbHitRate", "0.900");
-            Click("m_chkLinkTrap");
-            Choose("m_cmbLinkCount", "3");
-            AddHit(60);
-            Choose("m_cmbKovRate", "1.3");
-            Click("m_rdoOff");
-            AddHit(0);
-            Click("m_chkUnDefence");
-            Choose("m_cmbHitRate", "0.900");
-            Choose("m_cmbKovRate", "1.1");
-            Click("m_chkDouble");
-            AddHit(92);
-            AddHit(10);
-        }
-        ASSERT_EQ(S().m_nLast, allSix ? 5 : 1);
-        ASSERT_EQ(m_beeps, 0);
-    }
-};
+using ListOutputTest = DialogTest;
 
 TEST_F(ListOutputTest, ListShowsOneLinePerRowAndNeverSelectsByItself) {
-    EnterExample(true);
+    EnterWorkedExample(true);
     EXPECT_EQ(Lines(), kExampleLines);
     EXPECT_EQ(S().m_table[4].m_bJk, 1);
     EXPECT_EQ(S().m_table[5].m_bJk, 0);
@@ -91,7 +59,7 @@ TEST_F(ListOutputTest, ListShowsOneLinePerRowAndNeverSelectsByItself) {
 
 TEST_F(ListOutputTest, OutputAppendsOneBlockPerPressAndConfirms) {
     TempWorkDir dir;
-    EnterExample(false);
+    EnterWorkedExample(false);
     SelectLine(1);
     const std::string buttons = Buttons();
 
@@ -131,7 +99,7 @@ TEST_F(ListOutputTest, OutputAppendsOneBlockPerPressAndConfirms) {
 // is the warning in place of the confirmation, naming the file and the reason.
 TEST_F(ListOutputTest, OutputThatCannotWriteWarnsAndKeepsTheFile) {
     TempWorkDir dir;
-    EnterExample(false);
+    EnterWorkedExample(false);
     // A directory where the file should be: not even root can write it.
     ASSERT_EQ(mkdir(dir.File("Results.Txt").c_str(), 0700), 0);
     const std::string buttons = Buttons();

@@ -45,17 +45,7 @@ TEST_F(WorkbenchTest, CopyReportPutsTheOutputBlockWithLinefeeds) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before") << "nothing to copy";
     EXPECT_EQ(m_beeps, 1);
 
-    // The two first hits of the list's worked example.
-    Type("m_editHp", "300");
-    Type("m_editDef", "20");
-    Choose("m_cmbKovRate", "1.5");
-    AddHit(100);
-    Click("m_rdoWall");
-    Choose("m_cmbHitRate", "0.950");
-    Choose("m_cmbKovRate", "2.0");
-    Click("m_chkAirier");
-    Click("m_chkCounter");
-    AddHit(120);
+    EnterWorkedExample(false);
     Press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QString expected =
         "Calculate  : Theory\n"
