@@ -2,8 +2,8 @@
 #include "app/CommandLine.h"
 
 #include "KovVersion.h"
-#include "model/ComboFileReader.h"
-#include "model/ComboFileWriter.h"
+#include "files/ComboFileReader.h"
+#include "files/ComboFileWriter.h"
 #include "report/ComboReport.h"
 #include "report/ResultsLog.h"
 #include "scoring/BestOrder.h"

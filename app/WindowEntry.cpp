@@ -2,9 +2,9 @@
 #include "app/WindowModule.h"
 
 #include "KovVersion.h"
-#include "app/CComboCalcApp.h"
-#include "app/ExitAfterFirstFrame.h"
-#include "app/Startup.h"
+#include "window/CComboCalcApp.h"
+#include "window/ExitAfterFirstFrame.h"
+#include "window/Startup.h"
 
 #include <QApplication>
 #include <QFile>

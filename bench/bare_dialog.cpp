@@ -7,7 +7,7 @@
 // With --text the dialog also shows one line of text in the program's face
 // (IPAGothic 10 pt): the least any window with text pays for the font system,
 // which the empty dialog never starts.
-#include "app/ExitAfterFirstFrame.h"
+#include "window/ExitAfterFirstFrame.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/text/RowLine.h"
+#include "text/RowLine.h"
 #include "scoring/Scoring.h"
 
 #include <benchmark/benchmark.h>

@@ -7,8 +7,8 @@
 //
 // Only the command is timed (manual timing); typing the damage beforehand and
 // taking the 15th row off again afterwards are outside the clock.
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/Feedback.h"
+#include "window/CComboCalcDlg.h"
+#include "window/Feedback.h"
 
 #include <QApplication>
 #include <QDialog>

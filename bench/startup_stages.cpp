@@ -7,11 +7,11 @@
 //
 // Start-up costs are paid once per process, so bench/startup.sh runs this
 // many times and takes the median of each stage.
-#include "app/Startup.h"
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/DialogFont.h"
-#include "resources/DialogTemplate.h"
-#include "resources/ProgramIcon.h"
+#include "window/Startup.h"
+#include "window/CComboCalcDlg.h"
+#include "window/DialogFont.h"
+#include "window/templates/DialogTemplate.h"
+#include "window/templates/ProgramIcon.h"
 
 #include <QApplication>
 #include <QEvent>

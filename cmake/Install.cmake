@@ -36,14 +36,14 @@ install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/LICENSE"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kov-calculator RENAME copyright)
 
 # The theme icons are drawn at build time from icon 131 itself, so the XPM in
-# resources/ stays the only picture and a larger size can never show an older
+# window/templates/ stays the only picture and a larger size can never show an older
 # drawing. 32 is the picture as it is; the others repeat each pixel in square
 # blocks.
 set(KOV_ICON_SIZES 32 64 128 256)
 add_executable(kov-icon-scaler "${KOV_PACKAGING_DIR}/IconScaler.cpp")
 target_link_libraries(kov-icon-scaler PRIVATE Qt6::Gui)
 
-set(KOV_ICON_SOURCE "${CMAKE_CURRENT_SOURCE_DIR}/resources/icon131.xpm")
+set(KOV_ICON_SOURCE "${CMAKE_CURRENT_SOURCE_DIR}/window/templates/icon131.xpm")
 set(KOV_ICON_DIR "${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor")
 set(kov_icon_files)
 foreach(size IN LISTS KOV_ICON_SIZES)

@@ -4,8 +4,8 @@
 // text for syntax, else a key path, except for the few whole-file reasons).
 // An accepted file must be a model the window could hold, and writing it
 // out and reading that back must give the same model and the same text.
-#include "model/ComboFileReader.h"
-#include "model/ComboFileWriter.h"
+#include "files/ComboFileReader.h"
+#include "files/ComboFileWriter.h"
 
 #include <algorithm>
 #include <cstdint>

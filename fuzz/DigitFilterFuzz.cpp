@@ -3,7 +3,7 @@
 // text (two bytes a code unit). It is checked twice: one filter step on text
 // of any length, and the whole run of steps in an edit that holds at most
 // three code units and runs the filter again whenever its text changes.
-#include "dialog/text/DigitFilter.h"
+#include "text/DigitFilter.h"
 
 #include <cstdint>
 #include <cstdio>

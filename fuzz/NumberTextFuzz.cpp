@@ -3,7 +3,7 @@
 // Input: 8 bytes of a double (how they are read depends on the next byte),
 // then a byte for the way of reading, a byte for the decimals and one for the
 // width.
-#include "dialog/text/NumberFormat.h"
+#include "text/NumberFormat.h"
 #include "support/DecimalReference.h"
 
 #include <cmath>

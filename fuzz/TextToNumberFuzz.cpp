@@ -2,7 +2,7 @@
 // Fuzz target: text to number as the C library converts it. TextToInt must
 // give what atoi gives wherever atoi is defined (the value fits an int), and
 // TextToDouble exactly what atof gives, in the C locale, for any bytes.
-#include "dialog/text/NumberParse.h"
+#include "text/NumberParse.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "model/ComboFileReader.h"
-#include "model/EntryChoices.h"
+#include "files/ComboFileReader.h"
+#include "text/EntryChoices.h"
 
 #include <gtest/gtest.h>
 

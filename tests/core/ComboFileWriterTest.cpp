@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "model/ComboFileWriter.h"
-#include "model/ComboFileReader.h"
-#include "model/EntryChoices.h"
+#include "files/ComboFileWriter.h"
+#include "files/ComboFileReader.h"
+#include "text/EntryChoices.h"
 #include "report/ComboReport.h"
 #include "scoring/Scoring.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/ComboReport.h"
 
-#include "model/ComboFileReader.h"
+#include "files/ComboFileReader.h"
 #include "scoring/Scoring.h"
 
 #include <gtest/gtest.h>

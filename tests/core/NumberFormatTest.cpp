@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/text/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/text/NumberParse.h"
+#include "text/NumberParse.h"
 
 #include <gtest/gtest.h>
 

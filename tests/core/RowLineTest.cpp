@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/text/RowLine.h"
-#include "dialog/text/NumberFormat.h"
-#include "dialog/text/NumberParse.h"
+#include "text/RowLine.h"
+#include "text/NumberFormat.h"
+#include "text/NumberParse.h"
 
 #include <gtest/gtest.h>
 

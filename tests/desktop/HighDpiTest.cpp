@@ -5,10 +5,10 @@
 // lines under the columns of the header.
 #include "support/DialogDriver.h"
 
-#include "app/CAboutDlg.h"
-#include "dialog/controls/DialogCheckBox.h"
-#include "dialog/controls/DialogGroupBox.h"
-#include "resources/DialogTemplate.h"
+#include "window/CAboutDlg.h"
+#include "window/controls/DialogCheckBox.h"
+#include "window/controls/DialogGroupBox.h"
+#include "window/templates/DialogTemplate.h"
 
 #include <QFontMetricsF>
 #include <QImage>

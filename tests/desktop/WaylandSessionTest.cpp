@@ -2,7 +2,7 @@
 // The main window as a client of a real Wayland compositor (started by
 // run_under_weston.sh): it opens on Qt's Wayland platform, takes keys through
 // the platform's input path and ends with Escape. Exits 0 when all holds.
-#include "dialog/CComboCalcDlg.h"
+#include "window/CComboCalcDlg.h"
 
 #include <QApplication>
 #include <QListWidget>

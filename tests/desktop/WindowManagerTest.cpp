@@ -4,7 +4,7 @@
 // About box over the main window, frames included.
 #include "support/DialogDriver.h"
 
-#include "app/CAboutDlg.h"
+#include "window/CAboutDlg.h"
 
 #include <QScreen>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The application object: the main window runs modally in the dialogs' face
 // and its end is the program's end.
-#include "app/CComboCalcApp.h"
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/DialogFont.h"
-#include "resources/DialogTemplate.h"
+#include "window/CComboCalcApp.h"
+#include "window/CComboCalcDlg.h"
+#include "window/DialogFont.h"
+#include "window/templates/DialogTemplate.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 

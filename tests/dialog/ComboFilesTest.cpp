@@ -4,7 +4,7 @@
 #include "support/DialogDriver.h"
 #include "support/WindowMenu.h"
 
-#include "dialog/FileChooser.h"
+#include "window/FileChooser.h"
 
 #include <csignal>
 #include <fstream>

@@ -3,7 +3,7 @@
 // window menu with its About entry.
 #include "support/DialogDriver.h"
 
-#include "app/CAboutDlg.h"
+#include "window/CAboutDlg.h"
 
 #include <QMenu>
 #include <QTimer>

@@ -7,7 +7,7 @@
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
-#include "model/ComboFileWriter.h"
+#include "files/ComboFileWriter.h"
 #include "scoring/Scoring.h"
 
 #include <gtest/gtest.h>

@@ -33,7 +33,7 @@ endif()
 # Each probe includes one header of a layer above; the only acceptable failure
 # is that very header not being found (a window header found, which then
 # misses its Qt headers, would mean the core's include path reaches it).
-foreach(pair "WindowHeader.cpp|dialog/CComboCalcDlg.h" "AppHeader.cpp|app/CAboutDlg.h"
+foreach(pair "WindowHeader.cpp|window/CComboCalcDlg.h" "AppHeader.cpp|app/CommandLine.h"
              "QtHeader.cpp|QString")
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 probe)

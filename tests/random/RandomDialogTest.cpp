@@ -9,7 +9,7 @@
 // A failing run prints the seed and the shrunk sequence of actions.
 #include "random/DialogModel.h"
 
-#include "dialog/FileChooser.h"
+#include "window/FileChooser.h"
 #include "scoring/Scoring.h"
 #include "support/ModalGuard.h"
 #include "support/TempDir.h"

@@ -5,8 +5,8 @@
 // keys into edits, clicks on list lines. Beeps are counted and message boxes
 // recorded through the feedback seam, so nothing waits on a box. Every window
 // test uses it: the fixed cases, the random sessions, the locale runs.
-#include "dialog/CComboCalcDlg.h"
-#include "dialog/Feedback.h"
+#include "window/CComboCalcDlg.h"
+#include "window/Feedback.h"
 
 #include <QAbstractButton>
 #include <QApplication>

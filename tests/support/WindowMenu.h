@@ -2,7 +2,7 @@
 #pragma once
 
 // The window menu as the window fills it, read by entry text.
-#include "dialog/CComboCalcDlg.h"
+#include "window/CComboCalcDlg.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/CAboutDlg.h"
-#include "resources/ProgramIcon.h"
+#include "window/CAboutDlg.h"
+#include "window/templates/ProgramIcon.h"
 
 #include <QApplication>
 #include <QImage>

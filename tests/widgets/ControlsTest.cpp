@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainDialogFixture.h"
-#include "dialog/controls/DialogCheckBox.h"
-#include "dialog/controls/DialogGroupBox.h"
+#include "window/controls/DialogCheckBox.h"
+#include "window/controls/DialogGroupBox.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>

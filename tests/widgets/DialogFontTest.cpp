@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/DialogFont.h"
-#include "resources/DialogTemplate.h"
+#include "window/DialogFont.h"
+#include "window/templates/DialogTemplate.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/controls/ComboListBox.h"
+#include "window/controls/ComboListBox.h"
 #include "support/ModalGuard.h"
 
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "dialog/TemplateBuilder.h"
-#include "resources/DialogTemplate.h"
+#include "window/TemplateBuilder.h"
+#include "window/templates/DialogTemplate.h"
 #include "support/ModalGuard.h"
 
 #include <QApplication>

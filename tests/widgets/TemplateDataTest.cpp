@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "resources/DialogTemplate.h"
+#include "window/templates/DialogTemplate.h"
 
 #include <algorithm>
 #include <set>

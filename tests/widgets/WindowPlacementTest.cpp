@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainDialogFixture.h"
 
-#include "app/CAboutDlg.h"
+#include "window/CAboutDlg.h"
 
 #include <QScreen>
 

@@ -1,2 +1,2 @@
 // SPDX-License-Identifier: MIT
-#include "app/CAboutDlg.h"
+#include "app/CommandLine.h"

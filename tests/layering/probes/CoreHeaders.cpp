@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Every folder of the core is reachable from a core file.
-#include "dialog/text/DigitFilter.h"
-#include "dialog/text/ModeName.h"
-#include "dialog/text/NumberFormat.h"
-#include "dialog/text/NumberParse.h"
-#include "dialog/text/RowLine.h"
+#include "text/DigitFilter.h"
+#include "text/ModeName.h"
+#include "text/NumberFormat.h"
+#include "text/NumberParse.h"
+#include "text/RowLine.h"
 #include "model/ComboEditor.h"
 #include "report/ResultsLog.h"
 #include "scoring/Scoring.h"
+#include "files/ComboFileReader.h"
+#include "report/ComboReport.h"

@@ -1,2 +1,2 @@
 // SPDX-License-Identifier: MIT
-#include "dialog/CComboCalcDlg.h"
+#include "window/CComboCalcDlg.h"

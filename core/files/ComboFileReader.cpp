@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: MIT
+#include "files/ComboFileReader.h"
+
+#include "files/ComboFileFormat.h"
+#include "text/EntryChoices.h"
+#include "files/StrictJsonParser.h"
+#include "files/SystemError.h"
+#include "scoring/Scoring.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <optional>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+using namespace combofile;
+
+// A refused value; thrown from deep inside the checks, caught once.
+struct Refusal {
+    std::string where;
+    std::string reason;
+};
+
+[[noreturn]] void Refuse(std::string where, std::string reason) {
+    throw Refusal{std::move(where), std::move(reason)};
+}
+
+// What a value is, for "expected ..., found ..." messages. Containers are
+// named, never printed: they may be large or deeply nested.
+std::string Describe(const Json& value) {
+    switch (value.type()) {
+    case Json::value_t::null:
+        return "null";
+    case Json::value_t::boolean:
+    case Json::value_t::number_integer:
+    case Json::value_t::number_unsigned:
+    case Json::value_t::number_float:
+        return value.dump();
+    case Json::value_t::string:
+        return "the text " + QuotedText(value.get_ref<const std::string&>());
+    case Json::value_t::array:
+        return "a list";
+    case Json::value_t::object:
+        return "an object";
+    default:
+        return "something else";
+    }
+}
+
+std::string Join(const std::string& path, std::string_view key) {
+    return path + "." + PathKey(key);
+}
+
+// The value of an integer literal; one beyond the 64-bit range counts as the
+// largest, which every range check refuses anyway.
+std::int64_t IntegerValue(const Json& value) {
+    if (value.is_number_unsigned()) {
+        const auto n = value.get<std::uint64_t>();
+        return n > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(n);
+    }
+    return value.get<std::int64_t>();
+}
+
+// A whole number in min..max, written without a fraction or exponent.
+std::int32_t WholeNumber(const Json& value, const std::string& where, int min, int max) {
+    if (!value.is_number_integer()) {
+        Refuse(where, "expected a whole number, found " + Describe(value));
+    }
+    const std::int64_t n = IntegerValue(value);
+    if (n < min || n > max) {
+        Refuse(where,
+               value.dump() + " is outside " + std::to_string(min) + ".." + std::to_string(max));
+    }
+    return static_cast<std::int32_t>(n);
+}
+
+double Rate(const Json& value, const std::string& where) {
+    if (!value.is_number()) {
+        Refuse(where, "expected a number, found " + Describe(value));
+    }
+    return value.get<double>();
+}
+
+std::int32_t Flag(const Json& value, const std::string& where) {
+    if (!value.is_boolean()) {
+        Refuse(where, "expected true or false, found " + Describe(value));
+    }
+    return value.get<bool>() ? 1 : 0;
+}
+
+const std::string& Text(const Json& value, const std::string& where) {
+    if (!value.is_string()) {
+        Refuse(where, "expected a text in double quotes, found " + Describe(value));
+    }
+    return value.get_ref<const std::string&>();
+}
+
+TrapType Type(const Json& value, const std::string& where) {
+    const std::string& name = Text(value, where);
+    for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
+        if (name == kTypeNames[i]) {
+            return static_cast<TrapType>(i + 1);
+        }
+    }
+    Refuse(where, QuotedText(name) + " is not one of CEIL, WALL, FLOOR, EXTRA");
+}
+
+std::string RateText(double rate) {
+    return Json(rate).dump();
+}
+
+ComboEntry Hit(const Json& hit, const std::string& where) {
+    if (!hit.is_object()) {
+        Refuse(where, "expected an object, found " + Describe(hit));
+    }
+    ComboEntry entry = DefaultEntry();
+    std::optional<double> hitRate;
+    bool linkCountGiven = false;
+    for (const auto& [key, value] : hit.items()) {
+        const std::string at = Join(where, key);
+        if (key == "type") {
+            entry.m_nType = Type(value, at);
+        } else if (key == "damage") {
+            entry.m_nDamage = WholeNumber(value, at, kMinValue, kMaxValue);
+        } else if (key == "kovRate") {
+            entry.m_dKovRate = Rate(value, at);
+            if (!IsKovRateChoice(entry.m_dKovRate)) {
+                Refuse(at, RateText(entry.m_dKovRate) + " is not one of the Kov Rate values");
+            }
+        } else if (key == "hitRate") {
+            hitRate = Rate(value, at); // checked once Core is known
+        } else if (key == "hitsLeft") {
+            entry.m_nHitsLeft = WholeNumber(value, at, kMinHitCount, kMaxHitCount);
+        } else if (key == "linkCount") {
+            entry.m_nLinkCount = WholeNumber(value, at, 0, kMaxLinkCount);
+            linkCountGiven = true;
+        } else {
+            bool known = false;
+            for (const FlagKey& flag : kFlagKeys) {
+                if (key == flag.name) {
+                    entry.*flag.field = Flag(value, at);
+                    known = true;
+                }
+            }
+            if (!known) {
+                Refuse(at, "unknown key " + QuotedText(key));
+            }
+        }
+    }
+
+    // A Core hit always carries 1, whatever the Hit Rate list showed, so a
+    // Core hit may leave its hit rate out; any other value is refused.
+    const std::string hitRateAt = Join(where, "hitRate");
+    if (entry.m_bCore != 0) {
+        entry.m_dHitRate = hitRate.value_or(kCoreHitRate);
+        if (entry.m_dHitRate != kCoreHitRate) {
+            Refuse(hitRateAt, RateText(entry.m_dHitRate) + " must be 1 when core is true");
+        }
+    } else if (hitRate) {
+        entry.m_dHitRate = *hitRate;
+        if (!IsHitRateChoice(entry.m_dHitRate)) {
+            Refuse(hitRateAt, RateText(entry.m_dHitRate) + " is not one of the Hit Rate values");
+        }
+    }
+
+    const std::string linkAt = Join(where, "linkCount");
+    if (entry.m_bLinkTrap != 0) {
+        if (!linkCountGiven) {
+            Refuse(linkAt, "missing; a Link Trap hit needs a link count " +
+                               std::to_string(kMinLinkCount) + ".." +
+                               std::to_string(kMaxLinkCount));
+        }
+        if (entry.m_nLinkCount < kMinLinkCount) {
+            Refuse(linkAt, std::to_string(entry.m_nLinkCount) + " is outside " +
+                               std::to_string(kMinLinkCount) + ".." +
+                               std::to_string(kMaxLinkCount));
+        }
+    } else if (entry.m_nLinkCount != 0) {
+        Refuse(linkAt, std::to_string(entry.m_nLinkCount) + " must be 0 when linkTrap is false");
+    }
+
+    entry.m_bUsed = 1;
+    entry.m_bJk = 0; // scoring sets it
+    return entry;
+}
+
+ComboState Combo(const Json& root) {
+    if (!root.is_object()) {
+        Refuse("", "expected an object at the top level, found " + Describe(root));
+    }
+    // The two keys that say what the file is come first, wherever they stand.
+    if (!root.contains("format")) {
+        Refuse("format", "missing; a combo file starts with \"format\": \"kov-combo\"");
+    }
+    if (const std::string& format = Text(root["format"], "format"); format != kFormat) {
+        Refuse("format", QuotedText(format) + " is not \"kov-combo\"");
+    }
+    if (!root.contains("version")) {
+        Refuse("version", "missing; expected 1");
+    }
+    const Json& version = root["version"];
+    if (!version.is_number_integer() || IntegerValue(version) != kVersion) {
+        Refuse("version", Describe(version) + " is not a version this program reads (1)");
+    }
+
+    ComboState state;
+    std::vector<ComboEntry> rows;
+    for (const auto& [key, value] : root.items()) {
+        const std::string at = PathKey(key);
+        if (key == "format" || key == "version") {
+            continue;
+        } else if (key == "mode") {
+            const std::string& mode = Text(value, at);
+            if (mode != kTheory && mode != kReal) {
+                Refuse(at, QuotedText(mode) + " is not \"Theory\" or \"Real\"");
+            }
+            state.m_bReal = mode == kReal ? 1 : 0;
+        } else if (key == "hp") {
+            state.m_nHp = WholeNumber(value, at, kMinValue, kMaxValue);
+        } else if (key == "def") {
+            state.m_nDef = WholeNumber(value, at, kMinValue, kMaxValue);
+        } else if (key == "hits") {
+            if (!value.is_array()) {
+                Refuse(at, "expected a list, found " + Describe(value));
+            }
+            if (value.size() > static_cast<std::size_t>(kComboRows)) {
+                Refuse(at, std::to_string(value.size()) + " hits; a combo has at most " +
+                               std::to_string(kComboRows));
+            }
+            rows.clear();
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                rows.push_back(Hit(value[i], "hits[" + std::to_string(i) + "]"));
+            }
+        } else {
+            Refuse(at, "unknown key " + QuotedText(key));
+        }
+    }
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        state.m_table[i] = rows[i];
+    }
+    state.m_nLast = static_cast<int>(rows.size()) - 1;
+    ScoreCombo(state);
+    ClearEntry(state.m_entry);
+    state.m_nSel = -1;
+    return state;
+}
+
+ComboFileError TooLarge() {
+    return ComboFileError{0, 0, "", "the file is larger than 1 MiB"};
+}
+
+} // namespace
+
+ComboFileResult ParseComboFile(std::string_view text) {
+    if (text.size() > kMaxBytes) {
+        return TooLarge();
+    }
+    auto parsed = ParseStrictJson(text);
+    if (auto* error = std::get_if<ComboFileError>(&parsed)) {
+        return std::move(*error);
+    }
+    try {
+        return Combo(std::get<Json>(parsed));
+    } catch (const Refusal& refusal) {
+        return ComboFileError{0, 0, refusal.where, refusal.reason};
+    }
+}
+
+ComboFileResult LoadComboFileFrom(int fd) {
+    // One byte more than allowed tells a file at the limit from a larger one.
+    std::string text;
+    char buffer[65536];
+    while (text.size() <= kMaxBytes) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return ComboFileError{0, 0, "", SystemErrorText(errno)};
+        }
+        if (n == 0) {
+            return ParseComboFile(text);
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return TooLarge();
+}
+
+ComboFileResult LoadComboFile(const std::string& path) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        return ComboFileError{0, 0, "", SystemErrorText(errno)};
+    }
+    ComboFileResult result = LoadComboFileFrom(fd);
+    ::close(fd);
+    return result;
+}
