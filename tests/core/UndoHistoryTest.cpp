@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "model/ComboState.h"
 #include "model/UndoHistory.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ struct Step {
 // Runs a script against one history. Every change makes a new version whose
 // HP is the next number, so any mix-up of snapshots shows in the HP.
 void RunScript(const std::vector<Step>& script) {
-    UndoHistory history;
+    UndoHistory<ComboState> history;
     ComboState current = Version(0);
     int next = 1;
     for (std::size_t i = 0; i < script.size(); ++i) {
@@ -87,7 +88,7 @@ TEST(UndoHistory, AChangeAfterAnUndoDropsTheRedoSteps) {
 }
 
 TEST(UndoHistory, KeepsTheNewestStepsUpToTheLimit) {
-    UndoHistory history;
+    UndoHistory<ComboState> history;
     ComboState current = Version(0);
     for (int n = 1; n <= 130; ++n) {
         history.Record("Add", current);
@@ -108,7 +109,7 @@ TEST(UndoHistory, KeepsTheNewestStepsUpToTheLimit) {
     }
     EXPECT_EQ(current.m_nHp, 130);
 
-    UndoHistory small(2);
+    UndoHistory<ComboState> small(2);
     small.Record("Add", Version(0));
     small.Record("Modify", Version(1));
     small.Record("Remove", Version(2));
