@@ -1,35 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/ComboEditor.h"
 #include "model/ComboState.h"
-#include "model/EntryCapture.h"
-#include "model/UndoHistory.h"
-#include "report/ResultsLog.h"
 #include "scoring/BestOrder.h"
+#include "workbench/ComboWorkbench.h"
 
 #include <QDialog>
 #include <QIcon>
 
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
-#include <utility>
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
 class QMenu;
 class QPoint;
 class QPushButton;
-class QRadioButton;
+class BestOrderRunner;
 class ComboListBox;
+class ComboListView;
+class EntryForm;
+class RecoveryFile;
+class WindowActions;
 struct BuiltDialog;
 
-// The main window: the hit editor, the combo list and the commands. It owns
-// the combo state by value; every handler runs to completion on the GUI
-// thread. Definitions are split by concern over the Dlg*.cpp files.
+// The main window: the entry form, the combo list and the command buttons
+// composed around the workbench, which owns the combo, its history and its
+// file. Each handler reads the controls it needs, calls one workbench
+// command and applies what the workbench says the controls become.
 class CComboCalcDlg : public QDialog {
     Q_OBJECT
 
@@ -39,8 +37,8 @@ public:
 
     int DoModal() { return exec(); }
 
-    // The combo state, for those who read it (tests, the log).
-    const ComboState& State() const { return m_state; }
+    // The combo as the window shows it.
+    const ComboState& State() const { return m_workbench.State(); }
 
     // Window-menu commands (Win32 numbering; the About entry is 16).
     void OnSysCommand(unsigned nID, std::intptr_t lParam);
@@ -58,30 +56,35 @@ public:
     // why in a message box. Returns whether the combo was loaded.
     bool openComboFile(const QString& path);
     // The combo file the window shows, empty when the combo never touched one.
-    const QString& comboFilePath() const { return m_filePath; }
+    QString comboFilePath() const { return QString::fromStdString(m_workbench.FilePath()); }
+
+    // Where the latest combo is kept; tests point it at a folder of theirs.
+    void setRecoveryFile(const std::string& path);
 
     // The order search behind Best Order; tests replace it to hold it.
     using BestOrderSearch =
         std::function<BestOrderResult(const ComboState& state, const SearchControl* control)>;
     void setBestOrderSearch(BestOrderSearch search) { m_bestOrderSearch = std::move(search); }
 
-    // The workbench around the editor: the window menu, shortcuts and the
+    // The commands beyond the buttons: the window menu, the keys and the
     // list's context menu lead here.
     void OnUndo();
     void OnRedo();
-    void OnDeleteLine();
-    void OnDuplicateLine();
+    void OnNew();
     void OnOpenFile();
     bool OnSaveFile();
     bool OnSaveFileAs();
+    void OnRestoreLastCombo();
     void OnCopyReport();
     void OnBestOrder();
+    void OnDeleteLine();
+    void OnDuplicateLine();
 
     // Exit, Escape and the close box end here: a combo with unsaved changes
-    // to its file asks first.
+    // to its file asks first; a running Best Order is cancelled.
     void reject() override;
 
-    // Editing commands.
+    // The command buttons and the list.
     void OnOK();
     void OnModify();
     void OnRemove();
@@ -92,35 +95,7 @@ public:
     void OnTheory();
     void OnSelchangeList();
 
-    // Live mirroring of the Trap Data controls into the working entry.
-    void OnUpdateHp();
-    void OnUpdateDef();
-    void OnUpdateDamage();
-    void OnCeil();
-    void OnWall();
-    void OnFloor();
-    void OnExtra();
-    void OnCalcOn();
-    void OnCalcOff();
-    void OnAirier();
-    void OnCore();
-    void OnCounter();
-    void OnDouble();
-    void OnLinkTrap();
-    void OnLongRange();
-    void OnRapidChain();
-    void OnOption();
-    void OnUnDifence();
-
-    bool ValidateEntry();
-    // The capture-time controls and the enemy data, as they read now.
-    EntryCapture CaptureEntry() const;
-    void ShowEntry(ComboEntry entry);
-    void ResetControls();
-    void Recalculate();
-    void RebuildComboList();
-    AppendOutcome WriteResultsLog();
-    // The block Output appends for the combo as the list shows it.
+    // The block Output appends for the combo.
     std::string ReportBlock() const;
 
 protected:
@@ -132,47 +107,22 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BindControls(const BuiltDialog& built);
-    void ConnectNotifications(const BuiltDialog& built);
+    void BindButtons(const BuiltDialog& built);
+    void ConnectButtons(const BuiltDialog& built);
+    void CreateActions();
     void OnInitDialog();
 
-    static constexpr int kDefaultKovRateIndex = 5; // "1.0"
-
-    void FilterDigits(QLineEdit* edit, std::int32_t* target);
-    static int ReadNumberEdit(const QLineEdit* edit);
-    bool RefuseEntry(QWidget* control);
-    // The state table's buttons: Modify, Remove and the arrows work on the
-    // selected line; Clear and Output on a combo of at least one row.
-    void EnableLineCommands(bool enabled);
-    void EnableComboCommands();
-    void MoveSelectedLine(MoveDirection direction);
-    static QString ModeCaption(std::int32_t real);
-    int SelectedLine() const;
-    void SelectLine(int line);
-    void StoreCheck(QCheckBox* box, std::int32_t& flag);
-
-    // Undo history: a change named `label` turned `before` into the model.
-    void RecordChange(const char* label, const ComboState& before);
-    // Shows the whole model as a rebuild of the list leaves the window.
-    void ShowWholeCombo();
-    void CreateShortcuts();
-    void AddHistoryEntries(QMenu& menu);
-    void AddWorkbenchEntries(QMenu& menu);
-    void ShowListMenu(const QPoint& pos);
-    bool SaveTo(const QString& path);
+    // Applies a command's outcome to the controls, in the record's order.
+    void Apply(const ViewUpdate& update);
+    QWidget* ControlFor(ControlRole role) const;
     void UpdateTitle();
-    bool HasUnsavedChanges() const;
-    void SetStaticTooltips();
-    void UpdateLineTooltips();
-    BestOrderResult RunBestOrderSearch(const ComboState& state);
-    int UnitCount() const;
 
-    QRadioButton* m_rdoOn = nullptr;
-    QRadioButton* m_rdoOff = nullptr;
-    QRadioButton* m_rdoCeil = nullptr;
-    QRadioButton* m_rdoWall = nullptr;
-    QRadioButton* m_rdoFloor = nullptr;
-    QRadioButton* m_rdoExtra = nullptr;
+    bool MayLeaveCombo();
+    bool SaveTo(const QString& path);
+    void ShowListMenu(const QPoint& pos);
+    void OpenWindowMenuFromKeyboard();
+    void SetStaticTooltips();
+
     QPushButton* m_btnAdd = nullptr;
     QPushButton* m_btnModify = nullptr;
     QPushButton* m_btnClear = nullptr;
@@ -181,30 +131,17 @@ private:
     QPushButton* m_btnDown = nullptr;
     QPushButton* m_btnUp = nullptr;
     QPushButton* m_btnTheory = nullptr;
-    QCheckBox* m_chkAirier = nullptr;
-    QCheckBox* m_chkCore = nullptr;
-    QCheckBox* m_chkCounter = nullptr;
-    QCheckBox* m_chkDouble = nullptr;
-    QCheckBox* m_chkLinkTrap = nullptr;
-    QCheckBox* m_chkLongRange = nullptr;
-    QCheckBox* m_chkRapidChain = nullptr;
-    QCheckBox* m_chkOption = nullptr;
-    QCheckBox* m_chkUnDefence = nullptr;
-    QLineEdit* m_editHp = nullptr;
-    QLineEdit* m_editDef = nullptr;
-    QLineEdit* m_editDamage = nullptr;
     ComboListBox* m_listCombo = nullptr;
-    QComboBox* m_cmbKovRate = nullptr;
-    QComboBox* m_cmbHitRate = nullptr;
-    QComboBox* m_cmbLinkCount = nullptr;
-    QComboBox* m_cmbHitCount = nullptr;
     QIcon m_hIcon;
     AboutBoxOpener m_aboutBoxOpener;
 
-    ComboState m_state;
-    UndoHistory m_history;
-    QString m_title;                          // the template's caption
-    QString m_filePath;                       // the combo file shown, empty for none
-    std::optional<ComboState> m_savedContent; // as last opened or saved
+    ComboWorkbench m_workbench;
+    EntryForm* m_form = nullptr;
+    ComboListView* m_list = nullptr;
+    WindowActions* m_actions = nullptr;
+    BestOrderRunner* m_bestOrderRunner = nullptr;
+    std::unique_ptr<RecoveryFile> m_recovery;
+    std::string m_title; // the template's caption
     BestOrderSearch m_bestOrderSearch;
+    bool m_closeAfterSearch = false;
 };

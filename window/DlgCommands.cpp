@@ -1,99 +1,45 @@
 // SPDX-License-Identifier: MIT
-// The editing commands and the list selection. Each leaves the buttons'
-// enabled states and the focus in a fixed pattern; a refusal only beeps.
+// The command buttons and the list selection: each reads what it needs from
+// the form and the list, and the workbench says what the controls become.
 #include "window/CComboCalcDlg.h"
 
+#include "report/ComboReport.h"
+#include "report/ResultsLog.h"
+#include "window/ComboListView.h"
+#include "window/EntryForm.h"
 #include "window/Feedback.h"
-#include "window/controls/ComboListBox.h"
-#include "text/ModeName.h"
-#include "model/ComboEditor.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
-int CComboCalcDlg::SelectedLine() const {
-    return m_listCombo->selectedRow();
-}
-
-void CComboCalcDlg::SelectLine(int line) {
-    m_listCombo->setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
-}
-
-void CComboCalcDlg::EnableLineCommands(bool enabled) {
-    for (QPushButton* button : {m_btnModify, m_btnRemove, m_btnDown, m_btnUp})
-        button->setEnabled(enabled);
-}
-
-void CComboCalcDlg::EnableComboCommands() {
-    m_btnClear->setEnabled(true);
-    m_btnOutput->setEnabled(true);
-}
-
-QString CComboCalcDlg::ModeCaption(std::int32_t real) {
-    const std::string_view name = ModeName(real);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 void CComboCalcDlg::OnOK() {
-    if (!ValidateEntry())
+    if (!m_form->ValidateEntry())
         return;
-    const ComboState before = m_state;
-    AddEntry(m_state, CaptureEntry());
-    Recalculate();
-    RecordChange("Add", before);
-    EnableLineCommands(false);
-    EnableComboCommands();
-    m_btnTheory->setEnabled(true);
-    m_rdoCeil->setFocus();
+    Apply(m_workbench.Add(m_form->CaptureEntry()));
 }
 
 void CComboCalcDlg::OnModify() {
     // Modify is enabled only while a line of the combo is selected.
-    if (!CanModify(m_state)) {
+    if (!m_workbench.CanModify()) {
         Feedback::Beep();
         return;
     }
-    if (!ValidateEntry())
+    if (!m_form->ValidateEntry())
         return;
-    const ComboState before = m_state;
-    ModifyEntry(m_state, CaptureEntry());
-    Recalculate();
-    RecordChange("Modify", before);
-    EnableLineCommands(false);
-    EnableComboCommands();
-    m_rdoCeil->setFocus();
+    Apply(m_workbench.Modify(m_form->CaptureEntry()));
 }
 
 void CComboCalcDlg::OnRemove() {
-    const ComboState before = m_state;
-    switch (RemoveLine(m_state, SelectedLine())) {
-    case RemoveResult::Refused:
-        Feedback::Beep();
-        return;
-    case RemoveResult::Cleared:
-        RecordChange("Remove", before);
-        ResetControls();
-        return;
-    case RemoveResult::Truncated:
-        Recalculate();
-        RecordChange("Remove", before);
-        EnableLineCommands(false);
-        m_btnAdd->setEnabled(true);
-        m_rdoCeil->setFocus();
-        return;
-    }
+    Apply(m_workbench.Remove(m_list->SelectedLine()));
 }
 
 void CComboCalcDlg::OnClear() {
-    const ComboState before = m_state;
-    ClearCombo(m_state);
-    RecordChange("Clear", before);
-    ResetControls();
+    Apply(m_workbench.Clear());
+}
+
+std::string CComboCalcDlg::ReportBlock() const {
+    return BuildComboReport(State());
 }
 
 void CComboCalcDlg::OnOutput() {
-    const AppendOutcome outcome = WriteResultsLog();
+    const AppendOutcome outcome = AppendResultsBlock(kResultsFileName, ReportBlock());
     if (outcome.ok) {
         Feedback::ShowMessageBox(this, Feedback::BoxIcon::Information, QStringLiteral("Log Output"),
                                  QStringLiteral("Complete"));
@@ -105,49 +51,20 @@ void CComboCalcDlg::OnOutput() {
     }
 }
 
-void CComboCalcDlg::MoveSelectedLine(MoveDirection direction) {
-    const ComboState before = m_state;
-    const std::optional<int> moved = MoveLine(m_state, SelectedLine(), direction);
-    if (!moved) {
-        Feedback::Beep();
-        return;
-    }
-    Recalculate();
-    RecordChange(direction == MoveDirection::Down ? "Move Down" : "Move Up", before);
-    if (*moved == kLastRow) {
-        // No line follows row 14 to press down on again.
-        m_rdoCeil->setFocus();
-        return;
-    }
-    SelectLine(*moved);
-    OnSelchangeList();
-    (direction == MoveDirection::Down ? m_btnDown : m_btnUp)->setFocus();
-}
-
 void CComboCalcDlg::OnDown() {
-    MoveSelectedLine(MoveDirection::Down);
+    Apply(m_workbench.Move(m_list->SelectedLine(), MoveDirection::Down));
 }
 
 void CComboCalcDlg::OnUp() {
-    MoveSelectedLine(MoveDirection::Up);
+    Apply(m_workbench.Move(m_list->SelectedLine(), MoveDirection::Up));
 }
 
 void CComboCalcDlg::OnTheory() {
-    if (!ValidateEntry())
+    if (!m_form->ValidateEntry())
         return;
-    const ComboState before = m_state;
-    SwitchMode(m_state, ReadNumberEdit(m_editHp), ReadNumberEdit(m_editDef));
-    RecordChange("Theory/Real", before);
-    m_btnTheory->setText(ModeCaption(m_state.m_bReal));
-    Recalculate();
-    m_btnTheory->setFocus();
+    Apply(m_workbench.SwitchMode(m_form->ReadHp(), m_form->ReadDef()));
 }
 
 void CComboCalcDlg::OnSelchangeList() {
-    const int line = SelectedLine();
-    if (line < 0 || line > m_state.m_nLast)
-        return;
-    m_state.m_nSel = line;
-    ShowEntry(m_state.m_table[line]);
-    EnableLineCommands(true);
+    Apply(m_workbench.SelectLine(m_list->SelectedLine()));
 }

@@ -4,13 +4,13 @@
 #include "window/CComboCalcDlg.h"
 
 #include "window/Feedback.h"
-#include "model/ComboContent.h"
+#include "window/WindowActions.h"
+
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 
@@ -26,71 +26,42 @@ bool IsRedoKey(const QKeyEvent* key) {
 
 } // namespace
 
-void CComboCalcDlg::RecordChange(const char* label, const ComboState& before) {
-    // A command that left the combo as it was (Modify with the same values,
-    // say) is no step to take back.
-    if (!SameComboContent(before, m_state))
-        m_history.Record(label, before);
-}
-
-void CComboCalcDlg::ShowWholeCombo() {
-    m_state.m_nSel = -1;
-    if (m_state.m_nLast < 0) {
-        // An empty combo looks as after Clear; the mode caption still tells
-        // the mode the model is in, and HP and defence other than the fresh
-        // zeros stay visible.
-        ClearEntry(m_state.m_entry);
-        ResetControls();
-        m_btnTheory->setText(ModeCaption(m_state.m_bReal));
-        if (m_state.m_nHp != 0 || m_state.m_nDef != 0) {
-            m_editHp->setText(QString::number(m_state.m_nHp));
-            m_editDef->setText(QString::number(m_state.m_nDef));
-        }
-        return;
-    }
-    RebuildComboList();
-    EnableLineCommands(false);
-    EnableComboCommands();
-    m_btnTheory->setEnabled(true);
-    m_btnTheory->setText(ModeCaption(m_state.m_bReal));
-    m_editHp->setText(QString::number(m_state.m_nHp));
-    m_editDef->setText(QString::number(m_state.m_nDef));
-    m_rdoCeil->setFocus();
-}
-
 void CComboCalcDlg::OnUndo() {
-    std::optional<ComboState> restored = m_history.Undo(m_state);
-    if (!restored) {
-        Feedback::Beep();
-        return;
-    }
-    m_state = *restored;
-    ShowWholeCombo();
+    Apply(m_workbench.Undo());
 }
 
 void CComboCalcDlg::OnRedo() {
-    std::optional<ComboState> restored = m_history.Redo(m_state);
-    if (!restored) {
-        Feedback::Beep();
-        return;
-    }
-    m_state = *restored;
-    ShowWholeCombo();
+    Apply(m_workbench.Redo());
 }
 
 bool CComboCalcDlg::eventFilter(QObject* watched, QEvent* event) {
-    // A number edit takes Ctrl+Z and the redo keys for its own typing. Once it
-    // has no typing to take back, the keys go on to the combo's history.
     if (watched == m_btnOutput && event->type() == QEvent::ToolTip)
         SetStaticTooltips(); // the current folder may have changed
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QDialog::eventFilter(watched, event);
+
+    // A number edit takes Ctrl+Z and the redo keys for its own typing. Once it
+    // has no typing to take back, the keys go on to the combo's history.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto* edit = qobject_cast<QLineEdit*>(widget);
+    const bool historyKey = IsUndoKey(key) || IsRedoKey(key);
+    const bool editTakes = edit && ((IsUndoKey(key) && edit->isUndoAvailable()) ||
+                                    (IsRedoKey(key) && edit->isRedoAvailable()));
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto* edit = qobject_cast<QLineEdit*>(watched);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (edit && ((IsUndoKey(key) && !edit->isUndoAvailable()) ||
-                     (IsRedoKey(key) && !edit->isRedoAvailable()))) {
-            event->ignore();
+        if (edit && historyKey && !editTakes) {
+            event->ignore(); // the window's Undo or Redo takes the key
             return true;
         }
+        return QDialog::eventFilter(watched, event);
+    }
+    // A key press that got this far matched no enabled command: the key of a
+    // command with nothing to work on beeps, as the command would.
+    if (!editTakes && m_actions->IsDisabledShortcut(*key, widget)) {
+        Feedback::Beep();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

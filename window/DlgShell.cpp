@@ -3,10 +3,14 @@
 // icon painted while the window is minimised.
 #include "window/CComboCalcDlg.h"
 
+#include "window/ComboListView.h"
+#include "window/WindowActions.h"
 #include "window/controls/ComboListBox.h"
+#include "window/templates/ProgramIcon.h"
 #include "window/templates/DialogTemplate.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
@@ -18,7 +22,6 @@ constexpr unsigned kScClose = 0xF060;
 constexpr unsigned kScRestore = 0xF120;
 // The low four bits of a window-menu command belong to the window system.
 constexpr unsigned kCommandMask = 0xFFF0;
-constexpr int kIconSize = 32;
 } // namespace
 
 void CComboCalcDlg::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
@@ -41,71 +44,55 @@ void CComboCalcDlg::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
     }
 }
 
-void CComboCalcDlg::CreateShortcuts() {
-    // The keys work wherever the focus is in the window; a command with
-    // nothing to work on beeps. The menus show the same keys.
-    const auto bind = [this](QWidget* owner, Qt::ShortcutContext context,
-                             std::initializer_list<QKeySequence> keys, auto handler) {
-        auto* action = new QAction(owner);
-        action->setShortcuts(QList<QKeySequence>(keys));
-        action->setShortcutContext(context);
-        connect(action, &QAction::triggered, this, handler);
-        owner->addAction(action);
+void CComboCalcDlg::CreateActions() {
+    m_actions = new WindowActions(this, m_listCombo);
+    using C = WindowCommand;
+    const auto handle = [this](C command, auto handler) {
+        m_actions->SetHandler(command, [this, handler] { (this->*handler)(); });
     };
-    const auto window = Qt::WindowShortcut;
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CComboCalcDlg::OnUndo);
-    bind(this, window,
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-         &CComboCalcDlg::OnRedo);
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::Key_O)}, &CComboCalcDlg::OnOpenFile);
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::Key_S)}, &CComboCalcDlg::OnSaveFile);
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-         &CComboCalcDlg::OnSaveFileAs);
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-         &CComboCalcDlg::OnCopyReport);
-    bind(this, window, {QKeySequence(Qt::CTRL | Qt::Key_B)}, &CComboCalcDlg::OnBestOrder);
-    // Line operations belong to the list: Delete in an edit deletes a character.
-    bind(m_listCombo, Qt::WidgetShortcut, {QKeySequence(Qt::Key_Delete)},
-         &CComboCalcDlg::OnDeleteLine);
-    bind(m_listCombo, Qt::WidgetShortcut, {QKeySequence(Qt::CTRL | Qt::Key_D)},
-         &CComboCalcDlg::OnDuplicateLine);
+    const auto rule = [this](C command, WorkbenchCommand workbenchCommand) {
+        m_actions->SetEnablingRule(command, [this, workbenchCommand] {
+            return m_workbench.IsEnabled(workbenchCommand, m_list->SelectedLine());
+        });
+    };
+    handle(C::Undo, &CComboCalcDlg::OnUndo);
+    rule(C::Undo, WorkbenchCommand::Undo);
+    m_actions->SetLabelSource(C::Undo, [this] { return m_workbench.UndoLabel(); });
+    handle(C::Redo, &CComboCalcDlg::OnRedo);
+    rule(C::Redo, WorkbenchCommand::Redo);
+    m_actions->SetLabelSource(C::Redo, [this] { return m_workbench.RedoLabel(); });
+    handle(C::New, &CComboCalcDlg::OnNew);
+    handle(C::Open, &CComboCalcDlg::OnOpenFile);
+    m_actions->SetHandler(C::Save, [this] { OnSaveFile(); });
+    m_actions->SetHandler(C::SaveAs, [this] { OnSaveFileAs(); });
+    handle(C::RestoreLastCombo, &CComboCalcDlg::OnRestoreLastCombo);
+    handle(C::CopyReport, &CComboCalcDlg::OnCopyReport);
+    rule(C::CopyReport, WorkbenchCommand::CopyReport);
+    handle(C::BestOrder, &CComboCalcDlg::OnBestOrder);
+    rule(C::BestOrder, WorkbenchCommand::BestOrder);
+    handle(C::DeleteLine, &CComboCalcDlg::OnDeleteLine);
+    rule(C::DeleteLine, WorkbenchCommand::DeleteLine);
+    handle(C::DuplicateLine, &CComboCalcDlg::OnDuplicateLine);
+    rule(C::DuplicateLine, WorkbenchCommand::DuplicateLine);
+    handle(C::WindowMenu, &CComboCalcDlg::OpenWindowMenuFromKeyboard);
+
     m_listCombo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_listCombo, &QWidget::customContextMenuRequested, this, &CComboCalcDlg::ShowListMenu);
 }
 
-void CComboCalcDlg::AddHistoryEntries(QMenu& menu) {
-    const auto entry = [](const char* verb, const std::string& label, const char* keys) {
-        QString text = QString::fromLatin1(verb);
-        if (!label.empty())
-            text += QLatin1Char(' ') + QString::fromStdString(label);
-        return text + QLatin1Char('\t') + QString::fromLatin1(keys);
-    };
-    QAction* undo = menu.addAction(entry("&Undo", m_history.UndoLabel(), "Ctrl+Z"));
-    undo->setEnabled(m_history.CanUndo());
-    connect(undo, &QAction::triggered, this, &CComboCalcDlg::OnUndo);
-    QAction* redo = menu.addAction(entry("&Redo", m_history.RedoLabel(), "Ctrl+Shift+Z"));
-    redo->setEnabled(m_history.CanRedo());
-    connect(redo, &QAction::triggered, this, &CComboCalcDlg::OnRedo);
-}
-
-void CComboCalcDlg::AddWorkbenchEntries(QMenu& menu) {
-    const auto add = [this, &menu](const char* text, bool enabled, auto handler) {
-        QAction* action = menu.addAction(QString::fromLatin1(text));
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add("&Open...\tCtrl+O", true, &CComboCalcDlg::OnOpenFile);
-    add("&Save\tCtrl+S", true, &CComboCalcDlg::OnSaveFile);
-    add("Save &As...\tCtrl+Shift+S", true, &CComboCalcDlg::OnSaveFileAs);
-    menu.addSeparator();
-    add("Copy Re&port\tCtrl+Shift+C", m_state.m_nLast >= 0, &CComboCalcDlg::OnCopyReport);
-    add("&Best Order\tCtrl+B", UnitCount() >= 2, &CComboCalcDlg::OnBestOrder);
+void CComboCalcDlg::OpenWindowMenuFromKeyboard() {
+    // As the menu key does: the focused control's own menu, else the window's.
+    QWidget* target = focusWidget() ? focusWidget() : this;
+    const QPoint pos = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, pos, target->mapToGlobal(pos));
+    QCoreApplication::sendEvent(target, &event);
 }
 
 void CComboCalcDlg::PopulateWindowMenu(QMenu& menu) {
-    AddHistoryEntries(menu);
-    menu.addSeparator();
-    AddWorkbenchEntries(menu);
+    using C = WindowCommand;
+    const C separator = C::Count;
+    m_actions->AddTo(menu, {C::Undo, C::Redo, separator, C::New, C::Open, C::Save, C::SaveAs,
+                            C::RestoreLastCombo, separator, C::CopyReport, C::BestOrder});
     menu.addSeparator();
 
     // On Linux the title bar's menu belongs to the window manager, so the
@@ -138,7 +125,7 @@ void CComboCalcDlg::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    const int x = (width() - kIconSize + 1) / 2;
-    const int y = (height() - kIconSize + 1) / 2;
-    m_hIcon.paint(&painter, x, y, kIconSize, kIconSize);
+    const int x = (width() - kProgramIconSize + 1) / 2;
+    const int y = (height() - kProgramIconSize + 1) / 2;
+    m_hIcon.paint(&painter, x, y, kProgramIconSize, kProgramIconSize);
 }

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Tooltips that explain the columns and buttons, and show list lines too wide
-// for the list.
+// Tooltips that explain the columns and the buttons.
 #include "window/CComboCalcDlg.h"
 
-#include "window/controls/ComboListBox.h"
+#include "report/ResultsLog.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -44,18 +42,4 @@ void CComboCalcDlg::SetStaticTooltips() {
     m_btnOutput->setToolTip(QStringLiteral("Appends the combo to %1")
                                 .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(
                                     QString::fromLatin1(kResultsFileName)))));
-}
-
-void CComboCalcDlg::UpdateLineTooltips() {
-    // The text starts after the item's margin on either side.
-    const int margin =
-        2 *
-        (m_listCombo->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listCombo) + 1);
-    const int room = m_listCombo->viewport()->width() - margin;
-    const QFontMetrics metrics = m_listCombo->fontMetrics();
-    for (int line = 0; line < m_listCombo->count(); ++line) {
-        QListWidgetItem* item = m_listCombo->item(line);
-        const bool cut = metrics.horizontalAdvance(item->text()) > room;
-        item->setToolTip(cut ? item->text() : QString());
-    }
 }

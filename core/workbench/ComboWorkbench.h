@@ -41,6 +41,10 @@ public:
     // (the recovery file listens here).
     void SetChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
 
+    // How the controls show the combo as it stands, with no line chosen (the
+    // window as it opens).
+    ViewUpdate ShowCombo() { return ShowWhole(); }
+
     // The window's buttons. The front end checks the form first (see
     // EntryCheck.h) and reads it into `capture`.
     ViewUpdate Add(const EntryCapture& capture);

@@ -80,7 +80,7 @@ TEST(CComboCalcApp, StartsWithTheComboFileNamedOnTheCommandLine) {
         window->reject();
     });
     EXPECT_EQ(theApp.Run(QString::fromStdString(path)), 0);
-    EXPECT_EQ(title.toStdString(), "two hits.kovcombo - Kov Calculator Ver.0.92");
+    EXPECT_EQ(title.toStdString(), "two hits.kovcombo[*] - Kov Calculator Ver.0.92");
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0].toStdString(),
               "01 |Ceil |  |  |  |  |  |  |  |  | 79|   79|1.0|      1.000|         79|         79");

@@ -72,7 +72,8 @@ TEST_F(ComboFilesTest, SaveAsAddsTheSuffixAndOpenBringsTheComboBack) {
     m_saveAnswer = QString::fromStdString(m_dir.File("mine"));
     Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     const std::string path = m_dir.File("mine.kovcombo");
-    EXPECT_EQ(m_dlg->windowTitle(), "mine.kovcombo - " + kTitle);
+    EXPECT_EQ(m_dlg->windowTitle(), "mine.kovcombo[*] - " + kTitle);
+    EXPECT_FALSE(m_dlg->isWindowModified());
     const std::string saved = ReadAll(path);
     EXPECT_NE(saved.find("\"format\": \"kov-combo\""), std::string::npos) << saved;
     EXPECT_NE(saved.find("\"mode\": \"Real\""), std::string::npos);
@@ -86,8 +87,12 @@ TEST_F(ComboFilesTest, SaveAsAddsTheSuffixAndOpenBringsTheComboBack) {
     EXPECT_EQ(m_filters.size(), 1);
     EXPECT_EQ(ReadAll(path).find("\"damage\": 10,"), std::string::npos);
 
-    // Open from the menu: the combo as saved, as one undo step.
+    // Open from the menu: the combo as saved, as one undo step. The cleared
+    // combo is a change to the file, so Open asks first.
     Click("m_btnClear");
+    EXPECT_TRUE(m_dlg->isWindowModified());
+    EXPECT_EQ(m_dlg->windowHandle()->title(), "mine.kovcombo* - " + kTitle);
+    m_closeAnswer = Feedback::SaveAnswer::Discard;
     m_openAnswer = QString::fromStdString(path);
     WindowMenu(*m_dlg).Entry(QStringLiteral("Open..."))->trigger();
     EXPECT_EQ(Damages(), (Rows{11, 12}));
@@ -97,6 +102,7 @@ TEST_F(ComboFilesTest, SaveAsAddsTheSuffixAndOpenBringsTheComboBack) {
     EXPECT_EQ(Edit("m_editHp")->text(), "321");
     EXPECT_EQ(Buttons(), "+--++--+");
     EXPECT_EQ(WindowMenu(*m_dlg).At(0)->text().startsWith("&Undo Open"), true);
+    EXPECT_EQ(m_questions, QStringList{"mine.kovcombo"});
     m_dlg->OnUndo();
     EXPECT_EQ(S().m_nLast, -1);
     EXPECT_TRUE(m_boxes.empty());

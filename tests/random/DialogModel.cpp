@@ -520,7 +520,14 @@ void Model::Save() {
     saved = Snap();
 }
 
-void Model::OpenSaved() {
+void Model::OpenSaved(Answer answer) {
+    if (saved && *saved != Snap()) {
+        ++questions;
+        if (answer == Answer::Cancel)
+            return;
+        if (answer == Answer::Save)
+            saved = Snap();
+    }
     const Content before = Snap();
     Show(*saved);
     Record(before);

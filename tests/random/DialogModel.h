@@ -115,8 +115,11 @@ struct Model {
     std::deque<Content> undo;
     std::vector<Content> redo;
     std::optional<Content> saved;
+    long questions = 0;
 
     int Last() const { return static_cast<int>(rows.size()) - 1; }
+    // What the history and the file keep of the combo now.
+    Content Snap() const;
 
     // The model state as the core keeps it, scored: the reference for the
     // dialog's table, results and list lines.
@@ -145,10 +148,11 @@ struct Model {
     void DeleteLine(int line);    // click `line`, then Delete
     void DuplicateLine(int line); // click `line`, then Ctrl+D
     void Save();                  // Save or Save As, always to the one file
-    void OpenSaved();             // Open of that file
+    // Open of that file; unsaved changes are asked about first.
+    enum class Answer { Save, Discard, Cancel };
+    void OpenSaved(Answer answer);
 
 private:
-    Content Snap() const;
     // A command turned `before` into the present content: one undo step,
     // unless nothing changed.
     void Record(const Content& before);

@@ -138,10 +138,15 @@ public:
         };
         m_oldOpen = FileChooser::SetOpenHandler(answer("session.kovcombo"));
         m_oldSave = FileChooser::SetSaveHandler(answer("session"));
+        m_oldQuestion = Feedback::SetSaveQuestionHandler([this](QWidget*, const QString&) {
+            ++questions;
+            return saveAnswer;
+        });
     }
     ~Sut() {
         FileChooser::SetOpenHandler(m_oldOpen);
         FileChooser::SetSaveHandler(m_oldSave);
+        Feedback::SetSaveQuestionHandler(m_oldQuestion);
     }
     Sut(const Sut&) = delete;
     Sut& operator=(const Sut&) = delete;
@@ -156,11 +161,16 @@ public:
     }
 
     std::string expectedResults;
+    // How the next question about unsaved changes is answered, and how many
+    // have been asked.
+    Feedback::SaveAnswer saveAnswer = Feedback::SaveAnswer::Cancel;
+    long questions = 0;
 
 private:
     TempWorkDir m_dir;
     FileChooser::Handler m_oldOpen;
     FileChooser::Handler m_oldSave;
+    Feedback::SaveQuestionHandler m_oldQuestion;
 };
 
 // ---------------------------------------------------------------------------
@@ -338,8 +348,11 @@ void CheckWindow(const Model& model, Sut& sut) {
     d.Require(QApplication::activePopupWidget() == nullptr, "a popup is open");
     d.Require(sut.m_dlg->isVisible(), "the window has closed");
     d.Expect(sut.m_dlg->windowTitle().toStdString(),
-             std::string(model.saved ? "session.kovcombo - " : "") + "Kov Calculator Ver.0.92",
+             std::string(model.saved ? "session.kovcombo[*] - " : "") + "Kov Calculator Ver.0.92",
              "title");
+    d.Expect(sut.m_dlg->isWindowModified(), model.saved && *model.saved != model.Snap(),
+             "unsaved changes marked");
+    d.Expect(sut.questions, model.questions, "questions about unsaved changes");
     const WindowMenu menu(*sut.m_dlg);
     d.Expect(menu.At(0)->isEnabled(), !model.undo.empty(), "Undo enabled");
     d.Expect(menu.At(1)->isEnabled(), !model.redo.empty(), "Redo enabled");
@@ -849,11 +862,22 @@ struct FileAction : Action<FileAction> {
         SaveAs,
         Open
     } kind = *rc::gen::element(Kind::Save, Kind::SaveAs, Kind::Open);
+    // The answer when Open asks about unsaved changes.
+    Feedback::SaveAnswer answer = *rc::gen::element(
+        Feedback::SaveAnswer::Save, Feedback::SaveAnswer::Discard, Feedback::SaveAnswer::Cancel);
     void checkPreconditions(const Model& m) const override {
         RC_PRE(kind != Kind::Open || m.saved.has_value());
     }
-    void apply(Model& m) const override { kind == Kind::Open ? m.OpenSaved() : m.Save(); }
+    void apply(Model& m) const override {
+        if (kind != Kind::Open)
+            m.Save();
+        else
+            m.OpenSaved(answer == Feedback::SaveAnswer::Save ? Model::Answer::Save
+                        : answer == Feedback::SaveAnswer::Discard ? Model::Answer::Discard
+                                                                 : Model::Answer::Cancel);
+    }
     void Act(Sut& sut) const {
+        sut.saveAnswer = answer;
         QWidget* target =
             QApplication::focusWidget() ? QApplication::focusWidget() : sut.m_dlg.get();
         switch (kind) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/templates/DialogTemplate.h"
 
+#include "KovVersion.h"
+
 #include "text/ModeName.h"
 #include "text/RowLine.h"
 #include "text/EntryChoices.h"
@@ -93,7 +95,7 @@ const std::array<InitialList, 4> kLists{{
 }};
 
 const DialogTemplate kMainDialog{102,
-                                 "Kov Calculator Ver.0.92",
+                                 "Kov Calculator Ver." KOV_VERSION,
                                  341,
                                  309,
                                  "ＭＳ ゴシック",
