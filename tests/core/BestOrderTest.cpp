@@ -100,6 +100,33 @@ TEST(BestOrderUnits, GroupsMoveTogetherOnlyWhenComplete) {
     EXPECT_TRUE(SplitIntoUnits(ComboState{}).empty());
 }
 
+// Rows of one hit with the given hits-left values, as a group edited by
+// hand could leave them: only a countdown N, N - 1 ... 1 is one unit.
+TEST(BestOrderUnits, OnlyACountdownToOneIsAGroup) {
+    struct Case {
+        std::vector<int> hitsLeft;
+        std::vector<int> unitRows;
+    };
+    const Case cases[] = {
+        {{3, 2, 1}, {3}},       {{3, 1, 2}, {1, 1, 1}}, {{2, 1, 2, 1}, {2, 2}},
+        {{3, 2, 2}, {1, 1, 1}}, {{2, 2}, {1, 1}},       {{1, 2, 1}, {1, 2}},
+        {{3, 3, 2, 1}, {1, 3}}, {{4, 2, 1}, {1, 2}},    {{2, 0}, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        ComboState s;
+        s.m_entry = Hit(100, 1.5);
+        s.m_nLast = s.PlaceEntry(0, static_cast<int>(c.hitsLeft.size()));
+        std::vector<int> rows;
+        for (std::size_t i = 0; i < c.hitsLeft.size(); ++i) {
+            s.m_table[i].m_nHitsLeft = c.hitsLeft[i];
+        }
+        for (const ComboUnit& u : SplitIntoUnits(s)) {
+            rows.push_back(u.rows);
+        }
+        EXPECT_EQ(rows, c.unitRows) << ::testing::PrintToString(c.hitsLeft);
+    }
+}
+
 TEST(BestOrder, NothingToDoBelowTwoUnits) {
     for (const ComboState& s : {ComboState{}, Combo(100, 0, false, {Hit(10, 2.0)}),
                                 Combo(100, 0, true, {Group(Hit(10, 2.0), 4)})}) {
@@ -302,6 +329,24 @@ TEST(BestOrder, RealModeNeedsItsOwnPruning) {
     const double theoryBest = brute::BestTotal(theory, rows);
     EXPECT_EQ(SearchBestOrder(theory, units, unsafe).total, theoryBest);
     EXPECT_EQ(SearchBestOrder(theory, units, OrderSearchOptions{}).total, theoryBest);
+}
+
+// One more hit, of damage 1 at Kov rate 0.5, after the seven of
+// CrossingCombo: a rate below 1 that domination must not take for growth.
+TEST(BestOrder, RealModeRateBelowOneAfterTheCrossing) {
+    ComboState s = CrossingCombo();
+    s.m_entry = Hit(1, 0.5);
+    s.m_nLast = s.PlaceEntry(s.m_nLast + 1, 1);
+    ScoreCombo(s);
+    const std::vector<int> rows(8, 1);
+    ASSERT_EQ(brute::BestTotal(s, rows), 31341227.0);
+
+    const BestOrderResult r = FindBestOrder(s);
+    EXPECT_EQ(r.totalAfter, 31341227.0);
+    EXPECT_EQ(brute::Total(brute::Permuted(s, rows, r.order)), 31341227.0);
+    // The subset search kept as the reference, on its own.
+    const OrderSearchResult exact = SearchBestOrder(s, SplitIntoUnits(s), OrderSearchOptions{});
+    EXPECT_EQ(exact.total, 31341227.0);
 }
 
 // A search cancelled before it starts changes nothing; one left to run
