@@ -107,7 +107,9 @@ TEST(BestOrderBound, RoundsEndAtTheBestOrder) {
         double firstMargin;
     };
     int severalRounds = 0;
-    for (const Setting setting : {Setting{0, 1.0}, Setting{0, 4096.0}, Setting{2, 1.0}}) {
+    // The last: one round at the total the moves reach from the current order.
+    for (const Setting setting :
+         {Setting{0, 1.0}, Setting{0, 4096.0}, Setting{2, 1.0}, Setting{0, 1e18}}) {
         for (int i = 0; i < 90; ++i) {
             SCOPED_TRACE(::testing::Message() << setting.beamWidth << " " << setting.firstMargin
                                               << " " << i);
@@ -125,6 +127,32 @@ TEST(BestOrderBound, RoundsEndAtTheBestOrder) {
         }
     }
     EXPECT_GT(severalRounds, 50);
+}
+
+// Combos on which the best order scores exactly one more than the order the
+// moves settle on from the current one: the last round's threshold must let
+// a total of known + 1 through.
+TEST(BestOrderBound, BestOneAboveTheKnownOrder) {
+    struct Case {
+        std::uint64_t seed;
+        bool groups;
+        double known;
+        double best;
+    };
+    for (const Case c : {Case{12231, true, 204, 205}, Case{12295, false, 697, 698},
+                        Case{17687, false, 17702, 17703}}) {
+        SCOPED_TRACE(c.seed);
+        combos::ComboMaker maker(c.seed);
+        const ComboState s = maker.Combo(6, true, c.groups);
+        const std::vector<ComboUnit> units = SplitIntoUnits(s);
+        ASSERT_EQ(brute::BestTotal(s, RowsOf(units)), c.best);
+        BoundedSearchOptions options;
+        options.beamWidth = 0;
+        options.firstMargin = 1e18;
+        const BoundedSearchResult r = SearchBestOrderBounded(s, units, options);
+        EXPECT_EQ(r.knownTotal, c.known);
+        EXPECT_EQ(r.total, c.best);
+    }
 }
 
 // High rates on 13 units put the bound millions above the best order: the

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/BestOrder.h"
+#include "scoring/BoundedSearch.h"
 #include "scoring/ComboUnits.h"
 #include "scoring/OrderSearch.h"
 #include "support/TestEntries.h"
@@ -111,6 +112,7 @@ TEST(BestOrderUnits, OnlyACountdownToOneIsAGroup) {
         {{3, 2, 1}, {3}},       {{3, 1, 2}, {1, 1, 1}}, {{2, 1, 2, 1}, {2, 2}},
         {{3, 2, 2}, {1, 1, 1}}, {{2, 2}, {1, 1}},       {{1, 2, 1}, {1, 2}},
         {{3, 3, 2, 1}, {1, 3}}, {{4, 2, 1}, {1, 2}},    {{2, 0}, {1, 1}},
+        {{3, 3, 1}, {1, 1, 1}}, {{4, 1, 2, 1}, {1, 1, 2}},
     };
     for (const Case& c : cases) {
         ComboState s;
@@ -345,8 +347,27 @@ TEST(BestOrder, RealModeRateBelowOneAfterTheCrossing) {
     EXPECT_EQ(r.totalAfter, 31341227.0);
     EXPECT_EQ(brute::Total(brute::Permuted(s, rows, r.order)), 31341227.0);
     // The subset search kept as the reference, on its own.
-    const OrderSearchResult exact = SearchBestOrder(s, SplitIntoUnits(s), OrderSearchOptions{});
+    const std::vector<ComboUnit> units = SplitIntoUnits(s);
+    const OrderSearchResult exact = SearchBestOrder(s, units, OrderSearchOptions{});
     EXPECT_EQ(exact.total, 31341227.0);
+
+    // The bounded search with nothing but the moves from each rotation of
+    // the order to start from, one round: its domination does the work.
+    BoundedSearchOptions loose;
+    loose.beamWidth = 0;
+    loose.firstMargin = 1e18;
+    for (const ComboState& start : {CrossingCombo(), s}) {
+        const std::vector<ComboUnit> startUnits = SplitIntoUnits(start);
+        const double best = brute::BestTotal(start, std::vector<int>(startUnits.size(), 1));
+        std::vector<int> order(startUnits.size());
+        std::iota(order.begin(), order.end(), 0);
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            SCOPED_TRACE(k);
+            std::rotate(order.begin(), order.begin() + 1, order.end());
+            const ComboState rotated = ReorderUnits(start, startUnits, order);
+            EXPECT_EQ(SearchBestOrderBounded(rotated, startUnits, loose).total, best);
+        }
+    }
 }
 
 // A search cancelled before it starts changes nothing; one left to run
