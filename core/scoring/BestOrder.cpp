@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/BestOrder.h"
 
+#include "scoring/BoundedSearch.h"
 #include "scoring/ComboUnits.h"
-#include "scoring/OrderSearch.h"
 #include "scoring/Scoring.h"
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-// Share of the progress shown for the first, quick search in Real mode.
-constexpr double kQuickShare = 0.2;
 
 double TotalKov(const ComboState& state) {
     return state.m_nLast >= 0 ? state.m_results[static_cast<std::size_t>(state.m_nLast)].m_dTotalKov
@@ -46,44 +43,16 @@ BestOrderResult FindBestOrder(const ComboState& state, const SearchControl* cont
         return result;
     }
 
-    // The order to beat: the current one, and in Real mode also the best
-    // order under the Theory pruning, a near-best order found fast that lets
-    // the exact search drop most states.
-    std::vector<int> known = result.order;
-    double knownTotal = result.totalBefore;
-    OrderSearchOptions options;
+    BoundedSearchOptions options;
     options.control = control;
-    if (state.m_bReal != 0) {
-        OrderSearchOptions quick = options;
-        quick.pruning = Pruning::AssumeMonotone;
-        quick.progressTo = kQuickShare;
-        const OrderSearchResult first = SearchBestOrder(state, units, quick);
-        if (first.cancelled) {
-            result.cancelled = true;
-            return result;
-        }
-        // Its total counts the wrapped scores, so it is what that order
-        // really reaches.
-        if (first.total > knownTotal) {
-            knownTotal = first.total;
-            known = first.order;
-        }
-        options.incumbent = knownTotal;
-        options.progressFrom = kQuickShare;
-    }
-
-    const OrderSearchResult best = SearchBestOrder(state, units, options);
+    const BoundedSearchResult best = SearchBestOrderBounded(state, units, options);
     if (best.cancelled) {
         result.cancelled = true;
         return result;
     }
-    if (best.total > knownTotal) {
-        known = best.order;
-        knownTotal = best.total;
-    }
-    if (knownTotal > result.totalBefore) {
-        result.order = known;
-        result.state = ReorderUnits(state, units, known);
+    if (best.total > result.totalBefore) {
+        result.order = best.order;
+        result.state = ReorderUnits(state, units, best.order);
         result.totalAfter = TotalKov(result.state);
         result.improved = true;
     }

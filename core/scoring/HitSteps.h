@@ -16,6 +16,11 @@ inline constexpr double kJkBonus = 50.0;
 // wrap modulo 2^16 the way such a register would, without ever converting an
 // out-of-range double to an integer (that would be undefined).
 inline std::int16_t ToInt16(double value) {
+    // Damage within the register's range, the usual case, truncates to the
+    // same value without the division (the order search runs this a lot).
+    if (value > -32769.0 && value < 32768.0) {
+        return static_cast<std::int16_t>(value);
+    }
     if (!std::isfinite(value)) {
         return 0;
     }

@@ -72,6 +72,25 @@ public:
         return state;
     }
 
+    // `units` single hits of Kov rate 2.3 to 4.0 and damage 300 to 999 with
+    // Calculate on, in Real mode: late scores far past 2^24, many wrapping.
+    ComboState HighRateCombo(int units) {
+        static const double kHigh[] = {2.3, 2.5, 2.8, 3.2, 4.0};
+        ComboState state;
+        state.m_nHp = Below(1000);
+        state.m_nDef = Below(200);
+        state.m_bReal = 1;
+        for (int u = 0; u < units && state.m_nLast < kLastRow; ++u) {
+            ComboEntry e = Hit();
+            e.m_nDamage = 300 + Below(700);
+            e.m_dKovRate = kHigh[Below(5)];
+            e.m_bCalculate = 1;
+            state.m_entry = e;
+            state.m_nLast = state.PlaceEntry(state.m_nLast + 1, 1);
+        }
+        return state;
+    }
+
 private:
     std::mt19937_64 m_rng;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/BestOrder.h"
+#include "scoring/BoundedSearch.h"
 #include "scoring/ComboUnits.h"
 #include "scoring/OrderSearch.h"
 #include "support/TestEntries.h"
@@ -98,6 +99,34 @@ TEST(BestOrderUnits, GroupsMoveTogetherOnlyWhenComplete) {
     EXPECT_EQ(SplitIntoUnits(cut).size(), 15u);
 
     EXPECT_TRUE(SplitIntoUnits(ComboState{}).empty());
+}
+
+// Rows of one hit with the given hits-left values, as a group edited by
+// hand could leave them: only a countdown N, N - 1 ... 1 is one unit.
+TEST(BestOrderUnits, OnlyACountdownToOneIsAGroup) {
+    struct Case {
+        std::vector<int> hitsLeft;
+        std::vector<int> unitRows;
+    };
+    const Case cases[] = {
+        {{3, 2, 1}, {3}},       {{3, 1, 2}, {1, 1, 1}}, {{2, 1, 2, 1}, {2, 2}},
+        {{3, 2, 2}, {1, 1, 1}}, {{2, 2}, {1, 1}},       {{1, 2, 1}, {1, 2}},
+        {{3, 3, 2, 1}, {1, 3}}, {{4, 2, 1}, {1, 2}},    {{2, 0}, {1, 1}},
+        {{3, 3, 1}, {1, 1, 1}}, {{4, 1, 2, 1}, {1, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        ComboState s;
+        s.m_entry = Hit(100, 1.5);
+        s.m_nLast = s.PlaceEntry(0, static_cast<int>(c.hitsLeft.size()));
+        std::vector<int> rows;
+        for (std::size_t i = 0; i < c.hitsLeft.size(); ++i) {
+            s.m_table[i].m_nHitsLeft = c.hitsLeft[i];
+        }
+        for (const ComboUnit& u : SplitIntoUnits(s)) {
+            rows.push_back(u.rows);
+        }
+        EXPECT_EQ(rows, c.unitRows) << ::testing::PrintToString(c.hitsLeft);
+    }
 }
 
 TEST(BestOrder, NothingToDoBelowTwoUnits) {
@@ -302,6 +331,43 @@ TEST(BestOrder, RealModeNeedsItsOwnPruning) {
     const double theoryBest = brute::BestTotal(theory, rows);
     EXPECT_EQ(SearchBestOrder(theory, units, unsafe).total, theoryBest);
     EXPECT_EQ(SearchBestOrder(theory, units, OrderSearchOptions{}).total, theoryBest);
+}
+
+// One more hit, of damage 1 at Kov rate 0.5, after the seven of
+// CrossingCombo: a rate below 1 that domination must not take for growth.
+TEST(BestOrder, RealModeRateBelowOneAfterTheCrossing) {
+    ComboState s = CrossingCombo();
+    s.m_entry = Hit(1, 0.5);
+    s.m_nLast = s.PlaceEntry(s.m_nLast + 1, 1);
+    ScoreCombo(s);
+    const std::vector<int> rows(8, 1);
+    ASSERT_EQ(brute::BestTotal(s, rows), 31341227.0);
+
+    const BestOrderResult r = FindBestOrder(s);
+    EXPECT_EQ(r.totalAfter, 31341227.0);
+    EXPECT_EQ(brute::Total(brute::Permuted(s, rows, r.order)), 31341227.0);
+    // The subset search kept as the reference, on its own.
+    const std::vector<ComboUnit> units = SplitIntoUnits(s);
+    const OrderSearchResult exact = SearchBestOrder(s, units, OrderSearchOptions{});
+    EXPECT_EQ(exact.total, 31341227.0);
+
+    // The bounded search with nothing but the moves from each rotation of
+    // the order to start from, one round: its domination does the work.
+    BoundedSearchOptions loose;
+    loose.beamWidth = 0;
+    loose.firstMargin = 1e18;
+    for (const ComboState& start : {CrossingCombo(), s}) {
+        const std::vector<ComboUnit> startUnits = SplitIntoUnits(start);
+        const double best = brute::BestTotal(start, std::vector<int>(startUnits.size(), 1));
+        std::vector<int> order(startUnits.size());
+        std::iota(order.begin(), order.end(), 0);
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            SCOPED_TRACE(k);
+            std::rotate(order.begin(), order.begin() + 1, order.end());
+            const ComboState rotated = ReorderUnits(start, startUnits, order);
+            EXPECT_EQ(SearchBestOrderBounded(rotated, startUnits, loose).total, best);
+        }
+    }
 }
 
 // A search cancelled before it starts changes nothing; one left to run
