@@ -1,86 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
-#include "KovVersion.h"
-#include "files/ComboFileReader.h"
-#include "files/ComboFileWriter.h"
-#include "report/ComboReport.h"
-#include "report/ResultsLog.h"
-#include "scoring/BestOrder.h"
+#include "app/ProgramName.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
-#include <cstdio>
-#include <unistd.h>
-#include <variant>
-
 namespace {
-
-constexpr const char* kProgramName = "kov-calculator";
-constexpr int kExitWriteFailed = 1;
-constexpr int kExitRefused = 2;
-constexpr const char* kStandardInput = "-";
-
-void PrintError(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
-}
-
-// Standard output is the product of these modes: a short write (a full disk,
-// a closed pipe) is a failure, never a silent success.
-bool PrintBytes(const std::string& bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    return std::fflush(stdout) == 0 && written;
-}
-
-std::optional<ComboState> LoadOrComplain(const std::string& file) {
-    ComboFileResult loaded =
-        file == kStandardInput ? LoadComboFileFrom(STDIN_FILENO) : LoadComboFile(file);
-    if (const auto* error = std::get_if<ComboFileError>(&loaded)) {
-        PrintError(FormatComboFileError(file, *error));
-        return std::nullopt;
-    }
-    return std::get<ComboState>(std::move(loaded));
-}
-
-int EmitReport(const ComboState& state, bool append) {
-    const std::string block = BuildComboReport(state);
-    if (append) {
-        const AppendOutcome outcome = AppendResultsBlock(kResultsFileName, block);
-        if (!outcome.ok) {
-            PrintError(std::string(kResultsFileName) + ": " + outcome.error);
-            return kExitWriteFailed;
-        }
-        return 0;
-    }
-    if (!PrintBytes(block)) {
-        PrintError("standard output: the report could not be written");
-        return kExitWriteFailed;
-    }
-    return 0;
-}
-
-int RunReport(const CommandLineRequest& request) {
-    const std::optional<ComboState> state = LoadOrComplain(request.file);
-    if (!state)
-        return kExitRefused;
-    return EmitReport(*state, request.append);
-}
-
-int RunBestOrder(const CommandLineRequest& request) {
-    const std::optional<ComboState> state = LoadOrComplain(request.file);
-    if (!state)
-        return kExitRefused;
-    const BestOrderResult best = FindBestOrder(*state);
-    if (!request.output.empty()) {
-        const FileWriteOutcome saved = SaveComboFile(request.output, best.state);
-        if (!saved.ok) {
-            PrintError(request.output + ": " + saved.error);
-            return kExitWriteFailed;
-        }
-    }
-    return EmitReport(best.state, false);
-}
 
 // Qt names the executable by how it was started, or not at all before an
 // application object exists; the usage line names the command as installed.
@@ -120,7 +46,8 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
         QStringLiteral("FILE"));
     const QCommandLineOption output(
         QStringLiteral("output"),
-        QStringLiteral("With --best-order: also save the reordered combo to OUT."),
+        QStringLiteral("With --best-order: also save the reordered combo to OUT (OUT - writes "
+                       "it to standard output instead of the report)."),
         QStringLiteral("OUT"));
     parser.addOptions({help, version, report, append, bestOrder, output});
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -140,6 +67,12 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
+    // Taking the last of two would silently drop the first.
+    for (const QCommandLineOption* once : {&report, &bestOrder, &output, &append}) {
+        const QString name = once->names().constFirst();
+        if (parser.optionNames().count(name) > 1)
+            return refuse(QStringLiteral("--%1 can be given only once.").arg(name));
+    }
     if (parser.isSet(help)) {
         request.mode = CommandLineRequest::Mode::Help;
         return request;
@@ -157,6 +90,11 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
         return refuse(QStringLiteral("--append goes with --report."));
     if (parser.isSet(output) && !isBestOrder)
         return refuse(QStringLiteral("--output goes with --best-order."));
+    if (parser.isSet(output) && parser.value(output).isEmpty())
+        return refuse(QStringLiteral("--output needs a file name (- for standard output)."));
+    if ((isReport && parser.value(report).isEmpty()) ||
+        (isBestOrder && parser.value(bestOrder).isEmpty()))
+        return refuse(QStringLiteral("FILE cannot be empty (- for standard input)."));
     if ((isReport || isBestOrder) && !positional.isEmpty())
         return refuse(QStringLiteral("Unexpected argument: %1").arg(positional.first()));
     if (positional.size() > 1)
@@ -176,23 +114,3 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
     return request;
 }
 
-int RunCommandLineMode(const CommandLineRequest& request) {
-    switch (request.mode) {
-    case CommandLineRequest::Mode::Help:
-        return PrintBytes(request.helpText) ? 0 : kExitWriteFailed;
-    case CommandLineRequest::Mode::Version:
-        return PrintBytes(std::string(kProgramName) + " " + KOV_VERSION + "\n") ? 0
-                                                                                 : kExitWriteFailed;
-    case CommandLineRequest::Mode::Report:
-        return RunReport(request);
-    case CommandLineRequest::Mode::BestOrder:
-        return RunBestOrder(request);
-    case CommandLineRequest::Mode::Refused:
-        PrintError(request.error);
-        std::fputs(request.helpText.c_str(), stderr);
-        return kExitRefused;
-    case CommandLineRequest::Mode::Window:
-        break;
-    }
-    return 0;
-}

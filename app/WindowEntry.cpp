@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowModule.h"
 
+#include "app/PlatformStartGuard.h"
+
 #include "KovVersion.h"
 #include "window/CComboCalcApp.h"
 #include "window/ExitAfterFirstFrame.h"
@@ -9,12 +11,17 @@
 #include <QApplication>
 #include <QFile>
 
+#include <optional>
+
 int KovRunWindow(int argc, char** argv, const char* comboFile) {
     // The font system's set-up starts before the application object, so that
     // it overlaps the connection to the display.
     StartFontSystemWarmUp();
-    // QApplication keeps a reference to argc: this one outlives it.
+    // QApplication keeps a reference to argc: this one outlives it. A display
+    // that does not answer ends the program inside its constructor.
+    std::optional<PlatformStartGuard> platformStart(std::in_place);
     QApplication app(argc, argv);
+    platformStart.reset();
     QApplication::setApplicationName(QStringLiteral("Kov Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(KOV_VERSION));
     // Lets the desktop match the window to its entry and icon (the Wayland

@@ -4,6 +4,7 @@
 #include "window/CAboutDlg.h"
 #include "window/CComboCalcDlg.h"
 #include "window/DialogFont.h"
+#include "window/TooltipWrapping.h"
 #include "window/templates/DialogTemplate.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ bool CComboCalcApp::InitInstance() {
     // every line edit is created with, before it takes the dialog's font.
     const DialogTemplate& tmpl = MainDialogTemplate();
     QApplication::setFont(DialogFont(tmpl.fontFace, tmpl.pointSize));
+    const TooltipWrapping tooltips(nullptr);
 
     CComboCalcDlg dlg;
     dlg.setAboutBoxOpener(&CAboutDlg::openOver);

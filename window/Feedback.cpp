@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/Feedback.h"
 
+#include "window/BoxWidth.h"
+#include "window/WindowCentring.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,6 +12,14 @@
 namespace Feedback {
 namespace {
 
+// Every box is centred on its owner, or on the screen when the owner is not
+// shown yet (a file refused on the command line), and is wide enough for its
+// title.
+void Prepare(QMessageBox& box) {
+    new WindowCentring(&box);
+    FitTitle(box);
+}
+
 void RealBeep() {
     QApplication::beep();
 }
@@ -16,6 +27,7 @@ void RealBeep() {
 void RealBox(QWidget* owner, BoxIcon icon, const QString& caption, const QString& text) {
     QMessageBox box(icon == BoxIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     caption, text, QMessageBox::Ok, owner);
+    Prepare(box);
     box.exec();
 }
 
@@ -24,6 +36,7 @@ SaveAnswer RealSaveQuestion(QWidget* owner, const QString& fileName) {
                     QStringLiteral("Save the changes to %1 before closing?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
     box.setDefaultButton(QMessageBox::Save);
+    Prepare(box);
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveAnswer::Save;

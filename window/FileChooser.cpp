@@ -1,21 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "window/FileChooser.h"
 
+#include "window/FileDialogSetup.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include <utility>
 
 namespace FileChooser {
 namespace {
 
+QString RunDialog(QWidget* owner, const QString& caption, const QString& start,
+                  const QString& filter, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, caption, start);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    SetUpFileDialog(dialog, filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 QString RealOpen(QWidget* owner, const QString& caption, const QString& start,
                  const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, caption, start, filter);
+    return RunDialog(owner, caption, start, filter, QFileDialog::AcceptOpen);
 }
 
 QString RealSave(QWidget* owner, const QString& caption, const QString& start,
                  const QString& filter) {
-    return QFileDialog::getSaveFileName(owner, caption, start, filter);
+    return RunDialog(owner, caption, start, filter, QFileDialog::AcceptSave);
 }
 
 Handler& CurrentOpen() {
@@ -38,9 +53,12 @@ QString ChooseFileToOpen(QWidget* owner) {
 QString ChooseFileToSave(QWidget* owner, const QString& current) {
     QString path =
         CurrentSave()(owner, QStringLiteral("Save As"), current, QString::fromLatin1(kComboFilter));
-    const QString suffix = QLatin1Char('.') + QLatin1String(kComboSuffix);
-    if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
+    // A name the person gave a suffix of its own (foo.json) is theirs.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        if (!path.endsWith(QLatin1Char('.')))
+            path += QLatin1Char('.');
+        path += QLatin1String(kComboSuffix);
+    }
     return path;
 }
 

@@ -4,15 +4,10 @@
 #include "files/ComboFileFormat.h"
 #include "text/EntryChoices.h"
 #include "files/StrictJsonParser.h"
-#include "files/SystemError.h"
 #include "scoring/Scoring.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <optional>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <map>
 
 namespace {
 
@@ -29,28 +24,6 @@ struct Refusal {
     throw Refusal{std::move(where), std::move(reason)};
 }
 
-// What a value is, for "expected ..., found ..." messages. Containers are
-// named, never printed: they may be large or deeply nested.
-std::string Describe(const Json& value) {
-    switch (value.type()) {
-    case Json::value_t::null:
-        return "null";
-    case Json::value_t::boolean:
-    case Json::value_t::number_integer:
-    case Json::value_t::number_unsigned:
-    case Json::value_t::number_float:
-        return value.dump();
-    case Json::value_t::string:
-        return "the text " + QuotedText(value.get_ref<const std::string&>());
-    case Json::value_t::array:
-        return "a list";
-    case Json::value_t::object:
-        return "an object";
-    default:
-        return "something else";
-    }
-}
-
 std::string Join(const std::string& path, std::string_view key) {
     return path + "." + PathKey(key);
 }
@@ -65,61 +38,132 @@ std::int64_t IntegerValue(const Json& value) {
     return value.get<std::int64_t>();
 }
 
-// A whole number in min..max, written without a fraction or exponent.
-std::int32_t WholeNumber(const Json& value, const std::string& where, int min, int max) {
-    if (!value.is_number_integer()) {
-        Refuse(where, "expected a whole number, found " + Describe(value));
+// Digits alone, with an optional minus: a whole number, however large.
+bool IsWholeNumberText(std::string_view text) {
+    if (!text.empty() && text.front() == '-') {
+        text.remove_prefix(1);
     }
-    const std::int64_t n = IntegerValue(value);
-    if (n < min || n > max) {
-        Refuse(where,
-               value.dump() + " is outside " + std::to_string(min) + ".." + std::to_string(max));
-    }
-    return static_cast<std::int32_t>(n);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-double Rate(const Json& value, const std::string& where) {
-    if (!value.is_number()) {
-        Refuse(where, "expected a number, found " + Describe(value));
-    }
-    return value.get<double>();
+std::string RangeText(int min, int max) {
+    return std::to_string(min) + ".." + std::to_string(max);
 }
 
-std::int32_t Flag(const Json& value, const std::string& where) {
-    if (!value.is_boolean()) {
-        Refuse(where, "expected true or false, found " + Describe(value));
-    }
-    return value.get<bool>() ? 1 : 0;
-}
+// The checks of one parsed file. Numbers in messages are quoted as the file
+// writes them, never as the value they were read as.
+class ComboChecks {
+public:
+    explicit ComboChecks(const std::map<std::string, std::string>& numberTexts)
+        : m_numberTexts(numberTexts) {}
 
-const std::string& Text(const Json& value, const std::string& where) {
-    if (!value.is_string()) {
-        Refuse(where, "expected a text in double quotes, found " + Describe(value));
-    }
-    return value.get_ref<const std::string&>();
-}
+    ComboState Combo(const Json& root) const;
 
-TrapType Type(const Json& value, const std::string& where) {
-    const std::string& name = Text(value, where);
-    for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
-        if (name == kTypeNames[i]) {
-            return static_cast<TrapType>(i + 1);
+private:
+    // A number as the file writes it: integers within 64 bits read back as
+    // written, the others were kept by the parser.
+    std::string NumberText(const Json& value, const std::string& where) const {
+        return CutText(WrittenNumber(value, where));
+    }
+
+    std::string WrittenNumber(const Json& value, const std::string& where) const {
+        if (value.is_number_float()) {
+            if (const auto text = m_numberTexts.find(where); text != m_numberTexts.end()) {
+                return text->second;
+            }
+        }
+        return value.dump();
+    }
+
+    // A whole number, written as one, whether or not it fits in 64 bits.
+    bool IsWrittenWhole(const Json& value, const std::string& where) const {
+        return value.is_number_integer() ||
+               (value.is_number_float() && IsWholeNumberText(WrittenNumber(value, where)));
+    }
+
+    // What a value is, for "expected ..., found ..." messages. Containers are
+    // named, never printed: they may be large or deeply nested.
+    std::string Describe(const Json& value, const std::string& where) const {
+        switch (value.type()) {
+        case Json::value_t::null:
+            return "null";
+        case Json::value_t::boolean:
+            return value.dump();
+        case Json::value_t::number_integer:
+        case Json::value_t::number_unsigned:
+        case Json::value_t::number_float:
+            return NumberText(value, where);
+        case Json::value_t::string:
+            return "the text " + QuotedText(value.get_ref<const std::string&>());
+        case Json::value_t::array:
+            return "a list";
+        case Json::value_t::object:
+            return "an object";
+        default:
+            return "something else";
         }
     }
-    Refuse(where, QuotedText(name) + " is not one of CEIL, WALL, FLOOR, EXTRA");
-}
 
-std::string RateText(double rate) {
-    return Json(rate).dump();
-}
+    // A whole number in min..max, written without a fraction or exponent.
+    std::int32_t WholeNumber(const Json& value, const std::string& where, int min,
+                             int max) const {
+        const std::string text = Describe(value, where);
+        if (!IsWrittenWhole(value, where)) {
+            Refuse(where, "expected a whole number, found " + text);
+        }
+        if (!value.is_number_integer()) {
+            Refuse(where, text + " is outside " + RangeText(min, max)); // beyond 64 bits
+        }
+        const std::int64_t n = IntegerValue(value);
+        if (n < min || n > max) {
+            Refuse(where, text + " is outside " + RangeText(min, max));
+        }
+        return static_cast<std::int32_t>(n);
+    }
 
-ComboEntry Hit(const Json& hit, const std::string& where) {
+    double Rate(const Json& value, const std::string& where) const {
+        if (!value.is_number()) {
+            Refuse(where, "expected a number, found " + Describe(value, where));
+        }
+        return value.get<double>();
+    }
+
+    std::int32_t Flag(const Json& value, const std::string& where) const {
+        if (!value.is_boolean()) {
+            Refuse(where, "expected true or false, found " + Describe(value, where));
+        }
+        return value.get<bool>() ? 1 : 0;
+    }
+
+    const std::string& Text(const Json& value, const std::string& where) const {
+        if (!value.is_string()) {
+            Refuse(where, "expected a text in double quotes, found " + Describe(value, where));
+        }
+        return value.get_ref<const std::string&>();
+    }
+
+    TrapType Type(const Json& value, const std::string& where) const {
+        const std::string& name = Text(value, where);
+        for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
+            if (name == kTypeNames[i]) {
+                return static_cast<TrapType>(i + 1);
+            }
+        }
+        Refuse(where, QuotedText(name) + " is not one of CEIL, WALL, FLOOR, EXTRA");
+    }
+
+    ComboEntry Hit(const Json& hit, const std::string& where) const;
+
+    const std::map<std::string, std::string>& m_numberTexts;
+};
+
+ComboEntry ComboChecks::Hit(const Json& hit, const std::string& where) const {
     if (!hit.is_object()) {
-        Refuse(where, "expected an object, found " + Describe(hit));
+        Refuse(where, "expected an object, found " + Describe(hit, where));
     }
     ComboEntry entry = DefaultEntry();
-    std::optional<double> hitRate;
-    bool linkCountGiven = false;
+    const Json* hitRate = nullptr;
+    const Json* linkCount = nullptr;
     for (const auto& [key, value] : hit.items()) {
         const std::string at = Join(where, key);
         if (key == "type") {
@@ -129,15 +173,15 @@ ComboEntry Hit(const Json& hit, const std::string& where) {
         } else if (key == "kovRate") {
             entry.m_dKovRate = Rate(value, at);
             if (!IsKovRateChoice(entry.m_dKovRate)) {
-                Refuse(at, RateText(entry.m_dKovRate) + " is not one of the Kov Rate values");
+                Refuse(at, NumberText(value, at) + " is not one of the Kov Rate values");
             }
         } else if (key == "hitRate") {
-            hitRate = Rate(value, at); // checked once Core is known
+            Rate(value, at); // its value is checked once Core is known
+            hitRate = &value;
         } else if (key == "hitsLeft") {
             entry.m_nHitsLeft = WholeNumber(value, at, kMinHitCount, kMaxHitCount);
         } else if (key == "linkCount") {
-            entry.m_nLinkCount = WholeNumber(value, at, 0, kMaxLinkCount);
-            linkCountGiven = true;
+            linkCount = &value; // checked once Link Trap is known: 2..11 with it, 0 without
         } else {
             bool known = false;
             for (const FlagKey& flag : kFlagKeys) {
@@ -156,31 +200,33 @@ ComboEntry Hit(const Json& hit, const std::string& where) {
     // Core hit may leave its hit rate out; any other value is refused.
     const std::string hitRateAt = Join(where, "hitRate");
     if (entry.m_bCore != 0) {
-        entry.m_dHitRate = hitRate.value_or(kCoreHitRate);
+        entry.m_dHitRate = hitRate != nullptr ? hitRate->get<double>() : kCoreHitRate;
         if (entry.m_dHitRate != kCoreHitRate) {
-            Refuse(hitRateAt, RateText(entry.m_dHitRate) + " must be 1 when core is true");
+            Refuse(hitRateAt, NumberText(*hitRate, hitRateAt) + " must be 1 when core is true");
         }
-    } else if (hitRate) {
-        entry.m_dHitRate = *hitRate;
+    } else if (hitRate != nullptr) {
+        entry.m_dHitRate = hitRate->get<double>();
         if (!IsHitRateChoice(entry.m_dHitRate)) {
-            Refuse(hitRateAt, RateText(entry.m_dHitRate) + " is not one of the Hit Rate values");
+            Refuse(hitRateAt,
+                   NumberText(*hitRate, hitRateAt) + " is not one of the Hit Rate values");
         }
     }
 
     const std::string linkAt = Join(where, "linkCount");
     if (entry.m_bLinkTrap != 0) {
-        if (!linkCountGiven) {
+        if (linkCount == nullptr) {
             Refuse(linkAt, "missing; a Link Trap hit needs a link count " +
-                               std::to_string(kMinLinkCount) + ".." +
-                               std::to_string(kMaxLinkCount));
+                               RangeText(kMinLinkCount, kMaxLinkCount));
         }
-        if (entry.m_nLinkCount < kMinLinkCount) {
-            Refuse(linkAt, std::to_string(entry.m_nLinkCount) + " is outside " +
-                               std::to_string(kMinLinkCount) + ".." +
-                               std::to_string(kMaxLinkCount));
+        entry.m_nLinkCount = WholeNumber(*linkCount, linkAt, kMinLinkCount, kMaxLinkCount);
+    } else if (linkCount != nullptr) {
+        const std::string text = Describe(*linkCount, linkAt);
+        if (!IsWrittenWhole(*linkCount, linkAt)) {
+            Refuse(linkAt, "expected a whole number, found " + text);
         }
-    } else if (entry.m_nLinkCount != 0) {
-        Refuse(linkAt, std::to_string(entry.m_nLinkCount) + " must be 0 when linkTrap is false");
+        if (!linkCount->is_number_integer() || IntegerValue(*linkCount) != 0) {
+            Refuse(linkAt, text + " must be 0 when linkTrap is false");
+        }
     }
 
     entry.m_bUsed = 1;
@@ -188,9 +234,9 @@ ComboEntry Hit(const Json& hit, const std::string& where) {
     return entry;
 }
 
-ComboState Combo(const Json& root) {
+ComboState ComboChecks::Combo(const Json& root) const {
     if (!root.is_object()) {
-        Refuse("", "expected an object at the top level, found " + Describe(root));
+        Refuse("", "expected an object at the top level, found " + Describe(root, ""));
     }
     // The two keys that say what the file is come first, wherever they stand.
     if (!root.contains("format")) {
@@ -204,7 +250,8 @@ ComboState Combo(const Json& root) {
     }
     const Json& version = root["version"];
     if (!version.is_number_integer() || IntegerValue(version) != kVersion) {
-        Refuse("version", Describe(version) + " is not a version this program reads (1)");
+        Refuse("version",
+               Describe(version, "version") + " is not a version this program reads (1)");
     }
 
     ComboState state;
@@ -225,7 +272,7 @@ ComboState Combo(const Json& root) {
             state.m_nDef = WholeNumber(value, at, kMinValue, kMaxValue);
         } else if (key == "hits") {
             if (!value.is_array()) {
-                Refuse(at, "expected a list, found " + Describe(value));
+                Refuse(at, "expected a list, found " + Describe(value, at));
             }
             if (value.size() > static_cast<std::size_t>(kComboRows)) {
                 Refuse(at, std::to_string(value.size()) + " hits; a combo has at most " +
@@ -250,56 +297,25 @@ ComboState Combo(const Json& root) {
     return state;
 }
 
-ComboFileError TooLarge() {
+} // namespace
+
+ComboFileError ComboFileTooLarge() {
     return ComboFileError{0, 0, "", "the file is larger than 1 MiB"};
 }
 
-} // namespace
-
 ComboFileResult ParseComboFile(std::string_view text) {
     if (text.size() > kMaxBytes) {
-        return TooLarge();
+        return ComboFileTooLarge();
     }
     auto parsed = ParseStrictJson(text);
     if (auto* error = std::get_if<ComboFileError>(&parsed)) {
         return std::move(*error);
     }
     try {
-        return Combo(std::get<Json>(parsed));
+        const JsonDocument& document = std::get<JsonDocument>(parsed);
+        return ComboChecks(document.numberTexts).Combo(document.root);
     } catch (const Refusal& refusal) {
         return ComboFileError{0, 0, refusal.where, refusal.reason};
     }
 }
 
-ComboFileResult LoadComboFileFrom(int fd) {
-    // One byte more than allowed tells a file at the limit from a larger one.
-    std::string text;
-    char buffer[65536];
-    while (text.size() <= kMaxBytes) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return ComboFileError{0, 0, "", SystemErrorText(errno)};
-        }
-        if (n == 0) {
-            return ParseComboFile(text);
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    return TooLarge();
-}
-
-ComboFileResult LoadComboFile(const std::string& path) {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        return ComboFileError{0, 0, "", SystemErrorText(errno)};
-    }
-    ComboFileResult result = LoadComboFileFrom(fd);
-    ::close(fd);
-    return result;
-}

@@ -17,9 +17,15 @@ using ComboFileResult = std::variant<ComboState, ComboFileError>;
 // is refused with the place and the reason.
 ComboFileResult ParseComboFile(std::string_view text);
 
-// Reads and parses the file at `path` (at most 1 MiB); a file that cannot be
-// opened or read is refused with the system's reason.
+// Reads and parses the file at `path` (at most 1 MiB). Only a regular file
+// is read: a named pipe, a device or a socket is refused by its kind without
+// waiting for it, a folder and a file that cannot be opened or read with the
+// system's reason.
 ComboFileResult LoadComboFile(const std::string& path);
 
-// The same from an open descriptor (standard input, say); it is not closed.
+// The same from an open descriptor (standard input, say), of any kind; it is
+// not closed.
 ComboFileResult LoadComboFileFrom(int fd);
+
+// The refusal of a text larger than 1 MiB.
+ComboFileError ComboFileTooLarge();

@@ -18,7 +18,8 @@ public:
     bool boolean(bool value) { return Add(Json(value)); }
     bool number_integer(Json::number_integer_t value) { return Add(Json(value)); }
     bool number_unsigned(Json::number_unsigned_t value) { return Add(Json(value)); }
-    bool number_float(Json::number_float_t value, const Json::string_t&) {
+    bool number_float(Json::number_float_t value, const Json::string_t& text) {
+        m_numberTexts[PathOfNext()] = text;
         return Add(Json(value));
     }
     bool string(Json::string_t& value) { return Add(Json(std::move(value))); }
@@ -32,9 +33,9 @@ public:
     bool key(Json::string_t& name) {
         Frame& frame = m_frames.back();
         if (!frame.keys.insert(name).second) {
-            m_error.where = Path(name);
+            m_error.where = PathOf(PathKey(name));
             m_error.reason = "duplicate key " + QuotedText(name);
-            m_duplicate = true;
+            m_placed = true;
             return false;
         }
         frame.key = name;
@@ -44,12 +45,27 @@ public:
     bool parse_error(std::size_t position, const std::string& lastRead,
                      const nlohmann::detail::exception& ex) {
         m_syntaxPosition = position;
+        if (ex.id == kNumberOverflow && !m_frames.empty()) {
+            // A literal beyond any double: said with its key, as the value
+            // checks say a number is out of range.
+            m_error.where = PathOfNext();
+            m_error.reason = CutText(lastRead) + " is too large a number";
+            m_placed = true;
+            return false;
+        }
+        if (ex.id == kNumberOverflow) {
+            // The parser stands after the number; the place is its first byte.
+            m_syntaxPosition = position - std::min(position, lastRead.size()) + 1;
+            m_error.reason = CutText(lastRead) + " is too large a number";
+            return false;
+        }
         m_error.reason = Reason(ex.what(), lastRead);
         return false;
     }
 
-    Json TakeRoot() { return std::move(m_root); }
-    bool Duplicate() const { return m_duplicate; }
+    JsonDocument TakeDocument() { return {std::move(m_root), std::move(m_numberTexts)}; }
+    // The error already names its place by key path, not by line and column.
+    bool Placed() const { return m_placed; }
     std::size_t SyntaxPosition() const { return m_syntaxPosition; }
     ComboFileError Error() const { return m_error; }
 
@@ -96,19 +112,31 @@ private:
         return true;
     }
 
-    // The key path of `name` in the innermost open object: hits[3].damage.
-    // Every outer container holds the open one as its latest element.
-    std::string Path(const std::string& name) const {
+    // The key path of the open containers followed by `last`, the innermost
+    // step: hits[3].damage. Every outer container holds the open one as its
+    // latest element.
+    std::string PathOf(const std::string& last) const {
         std::string path;
         for (std::size_t i = 0; i + 1 < m_frames.size(); ++i) {
-            const Frame& frame = m_frames[i];
-            if (frame.isArray) {
-                path += '[' + std::to_string(frame.index - 1) + ']';
-            } else {
-                path += (path.empty() ? "" : ".") + PathKey(frame.key);
-            }
+            path += Step(m_frames[i], m_frames[i].index - 1, path.empty());
         }
-        return path + (path.empty() ? "" : ".") + PathKey(name);
+        return path + (last.front() == '[' || path.empty() ? "" : ".") + last;
+    }
+
+    // The key path of the value the parser reads next; empty at the top.
+    std::string PathOfNext() const {
+        if (m_frames.empty()) {
+            return "";
+        }
+        const Frame& frame = m_frames.back();
+        return PathOf(Step(frame, frame.index, true));
+    }
+
+    static std::string Step(const Frame& frame, std::size_t index, bool first) {
+        if (frame.isArray) {
+            return '[' + std::to_string(index) + ']';
+        }
+        return (first ? "" : ".") + PathKey(frame.key);
     }
 
     // The library's message without its own prefix and position (we give the
@@ -127,19 +155,30 @@ private:
         return reason;
     }
 
+    // The library's id for a number literal beyond the range of a double.
+    static constexpr int kNumberOverflow = 406;
+
     Json m_root;
+    std::map<std::string, std::string> m_numberTexts;
     std::vector<Frame> m_frames;
-    bool m_duplicate = false;
+    bool m_placed = false;
     std::size_t m_syntaxPosition = 0;
     ComboFileError m_error;
 };
 
 } // namespace
 
+std::string CutText(std::string_view text) {
+    std::string shown(text.substr(0, kShownBytes));
+    if (text.size() > kShownBytes) {
+        shown += "...";
+    }
+    return shown;
+}
+
 std::string QuotedText(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    const bool cut = text.size() > kShown;
-    std::string shown(text.substr(0, kShown));
+    const bool cut = text.size() > kShownBytes;
+    std::string shown(text.substr(0, kShownBytes));
     // A cut may split a UTF-8 sequence; the library refuses to quote that, so
     // broken bytes are replaced instead of failing.
     std::string quoted = Json(shown).dump(-1, ' ', true, Json::error_handler_t::replace);
@@ -154,7 +193,7 @@ std::string PathKey(std::string_view key) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                c == '_';
     });
-    return plain ? std::string(key) : QuotedText(key);
+    return plain && key.size() <= kShownBytes ? std::string(key) : QuotedText(key);
 }
 
 void TextPosition(std::string_view text, std::size_t offset, int& line, int& column) {
@@ -166,13 +205,18 @@ void TextPosition(std::string_view text, std::size_t offset, int& line, int& col
         1 + static_cast<int>(lineStart == std::string_view::npos ? offset : offset - lineStart - 1);
 }
 
-std::variant<Json, ComboFileError> ParseStrictJson(std::string_view text) {
+std::variant<JsonDocument, ComboFileError> ParseStrictJson(std::string_view text) {
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        ComboFileError error{0, 0, "", "a NUL byte, which no text file holds"};
+        TextPosition(text, nul, error.line, error.column);
+        return error;
+    }
     DocumentBuilder builder;
     if (Json::sax_parse(text, &builder, nlohmann::detail::input_format_t::json, true)) {
-        return builder.TakeRoot();
+        return builder.TakeDocument();
     }
     ComboFileError error = builder.Error();
-    if (!builder.Duplicate()) {
+    if (!builder.Placed()) {
         // The parser counts the bytes it has read, the offending one
         // included; the place is that byte.
         const std::size_t position = builder.SyntaxPosition();

@@ -11,10 +11,12 @@
 #include <algorithm>
 #include <array>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -38,10 +40,17 @@ std::string ReadAll(int fd) {
     return text;
 }
 
+// Where standard output goes and what the environment adds to PATH.
+struct RunSetting {
+    std::string outPath;              // empty: a pipe the test reads
+    std::vector<std::string> env;     // NAME=value
+};
+
 // Runs the program with `args` in the current folder, with no display in its
 // environment, `input` on standard input; standard error goes to a file so
 // that neither pipe can fill up while the other is read.
-ProgramRun Program(const std::vector<std::string>& args, const std::string& input = "") {
+ProgramRun Program(const std::vector<std::string>& args, const std::string& input = "",
+                   const RunSetting& setting = {}) {
     int in[2];
     int out[2];
     if (pipe(in) != 0 || pipe(out) != 0)
@@ -50,7 +59,11 @@ ProgramRun Program(const std::vector<std::string>& args, const std::string& inpu
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    if (setting.outPath.empty())
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, setting.outPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     posix_spawn_file_actions_addclose(&actions, in[1]);
@@ -62,8 +75,12 @@ ProgramRun Program(const std::vector<std::string>& args, const std::string& inpu
     for (std::string& a : all)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    std::string path = "PATH=/usr/bin:/bin";
-    std::array<char*, 2> env{path.data(), nullptr};
+    std::vector<std::string> envText{"PATH=/usr/bin:/bin"};
+    envText.insert(envText.end(), setting.env.begin(), setting.env.end());
+    std::vector<char*> env;
+    for (std::string& e : envText)
+        env.push_back(e.data());
+    env.push_back(nullptr);
 
     pid_t pid;
     const int spawned = posix_spawn(&pid, KOV_PROGRAM, &actions, nullptr, argv.data(), env.data());
@@ -139,6 +156,14 @@ long long TotalKov(const std::string& report) {
         if (report[i] >= '0' && report[i] <= '9')
             digits += report[i];
     return std::stoll(digits);
+}
+
+// 1234567 as "1,234,567".
+std::string Grouped(long long value) {
+    std::string digits = std::to_string(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
 }
 
 class CommandLine : public ::testing::Test {
@@ -241,6 +266,7 @@ void ExpectBestOfAllOrders(const std::string& mode, int hp, std::vector<std::str
     ASSERT_EQ(reordered.status, 0) << reordered.err;
     EXPECT_EQ(TotalKov(reordered.out), best) << mode;
     EXPECT_GT(best, first) << "the first order must not already be the best";
+    EXPECT_EQ(reordered.err, "Total Kov " + Grouped(first) + " \u2192 " + Grouped(best) + "\n");
     const ProgramRun saved = Program({"--report", "best.kovcombo"});
     EXPECT_EQ(saved.out, reordered.out);
 }
@@ -269,6 +295,112 @@ TEST_F(CommandLine, BestOrderOfAnOptimalComboChangesNothing) {
     const ProgramRun again = Program({"--best-order", "best.kovcombo"});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, first.out);
+    EXPECT_EQ(again.err, "The current order already scores the most.\n");
+}
+
+// Each case runs the program once and names all it must show. "<usage>"
+// in `err` stands for the usage text that follows a refused command line.
+struct CliCase {
+    std::vector<std::string> args;
+    std::string input;
+    RunSetting setting;
+    int status;
+    std::string out; // "<combo>": the reordered combo file; "<block>": its report
+    std::string err;
+};
+
+const std::string kUsage = "<usage>";
+// The worked example is already in its best order.
+const std::string kBestLine = "The current order already scores the most.\n";
+
+TEST_F(CommandLine, RefusalsFailuresAndWhereEachOutputGoes) {
+    WriteFile("example.kovcombo", kExampleFile);
+    WriteFile("empty.kovcombo", "{\"format\": \"kov-combo\", \"version\": 1, \"hp\": 5}");
+    ASSERT_EQ(mkfifo("pipe.kovcombo", 0600), 0);
+    std::filesystem::create_symlink("nowhere/best.kovcombo", "dangling.kovcombo");
+    // The best order of the example and its report, as the program saves it.
+    const ProgramRun best = Program({"--best-order", "example.kovcombo", "--output", "best.kovcombo"});
+    ASSERT_EQ(best.status, 0) << best.err;
+    ASSERT_EQ(best.err, kBestLine);
+    const std::string combo = ReadFile("best.kovcombo");
+    ASSERT_EQ(combo.rfind("{\n  \"format\": \"kov-combo\",\n", 0), 0u) << combo;
+    const std::string full = "No space left on device";
+
+    const std::vector<CliCase> cases = {
+        // Arguments refused with the usage.
+        {{"--report", "a", "--report", "b"}, "", {}, 2, "", "--report can be given only once.\n" + kUsage},
+        {{"--best-order", "a", "--best-order", "b"}, "", {}, 2, "",
+         "--best-order can be given only once.\n" + kUsage},
+        {{"--best-order", "a", "--output", "x", "--output", "y"}, "", {}, 2, "",
+         "--output can be given only once.\n" + kUsage},
+        {{"--report", "a", "--append", "--append"}, "", {}, 2, "",
+         "--append can be given only once.\n" + kUsage},
+        {{"a.kovcombo", "b.kovcombo"}, "", {}, 2, "", "Only one FILE can be opened.\n" + kUsage},
+        {{"--best-order", "example.kovcombo", "--output", ""}, "", {}, 2, "",
+         "--output needs a file name (- for standard output).\n" + kUsage},
+        // Files refused: status 2, one line.
+        {{"--report", "empty.kovcombo"}, "", {}, 2, "",
+         "empty.kovcombo: the combo has no hits, so there is nothing to report\n"},
+        {{"--best-order", "-"}, "{\"format\": \"kov-combo\", \"version\": 1}", {}, 2, "",
+         "-: the combo has no hits, so there is nothing to report\n"},
+        {{"--report", "pipe.kovcombo"}, "", {}, 2, "",
+         "pipe.kovcombo: not a regular file but a named pipe (FIFO)\n"},
+        {{"--report", "-"}, std::string("{\"format\":\"kov-combo\",\"version\":1}\0junk{{", 41), {}, 2, "",
+         "-:1:35: a NUL byte, which no text file holds\n"},
+        // Writes that fail: status 1 with the system's reason.
+        {{"--best-order", "example.kovcombo", "--output", "nodir/x"}, "", {}, 1, "",
+         "nodir/x: No such file or directory\n"},
+        {{"--best-order", "example.kovcombo", "--output", "dangling.kovcombo"}, "", {}, 1, "",
+         "dangling.kovcombo: a symbolic link to nowhere/best.kovcombo, which does not exist\n"},
+        {{"--best-order", "example.kovcombo", "--output", "pipe.kovcombo"}, "", {}, 1, "",
+         "pipe.kovcombo: no program is reading from the named pipe\n"},
+        {{"--report", "example.kovcombo"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
+        {{"--help"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
+        {{"--version"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
+        // The reordered combo on standard output, by "-" or by its name,
+        // instead of the report; the summary on standard error either way.
+        {{"--best-order", "example.kovcombo", "--output", "-"}, "", {}, 0, "<combo>", kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"}, "", {}, 0, "<combo>", kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"}, "", {"res.txt", {}}, 0,
+         "<combo>", kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/null"}, "", {}, 0, "<block>", kBestLine},
+    };
+    for (const CliCase& c : cases) {
+        std::string shown;
+        for (const std::string& a : c.args)
+            shown += "'" + a + "' ";
+        const ProgramRun run = Program(c.args, c.input, c.setting);
+        EXPECT_EQ(run.status, c.status) << shown << run.err;
+        const std::string out = c.setting.outPath == "res.txt" ? ReadFile("res.txt") : run.out;
+        EXPECT_EQ(out, c.out == "<combo>" ? combo : c.out == "<block>" ? best.out : c.out) << shown;
+        std::string err = c.err;
+        if (const std::size_t at = err.find(kUsage); at != std::string::npos)
+            err.replace(at, kUsage.size(), Program({"--help"}).out);
+        EXPECT_EQ(run.err, (c.err == kBestLine ? "" : "kov-calculator: ") + err) << shown;
+    }
+    EXPECT_EQ(std::filesystem::status("/dev/null").type(), std::filesystem::file_type::character);
+    EXPECT_EQ(std::filesystem::symlink_status("pipe.kovcombo").type(), std::filesystem::file_type::fifo);
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
+// A display named but not answering: one sentence naming it and status 1,
+// as with no display at all.
+TEST_F(CommandLine, ADisplayThatDoesNotAnswerIsNamedInOneSentence) {
+    if (std::filesystem::exists("/tmp/.X11-unix/X99"))
+        GTEST_SKIP() << "a display :99 exists here";
+    const std::string runtime = "XDG_RUNTIME_DIR=" + std::filesystem::current_path().string();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"DISPLAY=:99"}, "the X11 display :99"},
+        {{runtime, "WAYLAND_DISPLAY=kov-no-compositor"}, "the Wayland display kov-no-compositor"},
+        {{runtime, "WAYLAND_DISPLAY=kov-no-compositor", "DISPLAY=:99"},
+         "the Wayland display kov-no-compositor or the X11 display :99"},
+    };
+    for (const auto& [env, named] : cases) {
+        const ProgramRun run = Program({}, "", {"", env});
+        EXPECT_EQ(run.status, 1) << named;
+        EXPECT_EQ(run.err, "kov-calculator cannot show its window: it could not open " + named + ".\n");
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 } // namespace

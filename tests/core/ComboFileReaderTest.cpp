@@ -4,11 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+using namespace std::string_literals;
 
 const std::string kHead = R"({"format": "kov-combo", "version": 1, )";
 
@@ -139,7 +147,7 @@ TEST(ComboFileReader, ValuesTheWindowCouldNotHaveMadeAreRefusedWithTheirPlace) {
         {File(R"("hp": "3")"), "hp", R"(expected a whole number, found the text "3")"},
         {File(R"("hp": 1.5)"), "hp", "expected a whole number, found 1.5"},
         {File(R"("hp": 100.0)"), "hp", "expected a whole number, found 100.0"},
-        {File(R"("hp": 99999999999999999999)"), "hp", "expected a whole number, found 1e+20"},
+        {File(R"("hp": 99999999999999999999)"), "hp", "99999999999999999999 is outside 0..999"},
         {File(R"("hp": 18446744073709551615)"), "hp", "18446744073709551615 is outside 0..999"},
         {File(R"("hits": {})"), "hits", "expected a list, found an object"},
         {File(R"("hits": [{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}])"),
@@ -154,7 +162,7 @@ TEST(ComboFileReader, ValuesTheWindowCouldNotHaveMadeAreRefusedWithTheirPlace) {
         {OneHit(R"("kovRate": 2.2)"), "hits[0].kovRate", "2.2 is not one of the Kov Rate values"},
         {OneHit(R"("kovRate": "1.5")"), "hits[0].kovRate",
          R"(expected a number, found the text "1.5")"},
-        {OneHit(R"("hitRate": 1)"), "hits[0].hitRate", "1.0 is not one of the Hit Rate values"},
+        {OneHit(R"("hitRate": 1)"), "hits[0].hitRate", "1 is not one of the Hit Rate values"},
         {OneHit(R"("hitRate": 0.84)"), "hits[0].hitRate", "0.84 is not one of the Hit Rate values"},
         {OneHit(R"("core": true, "hitRate": 0.99)"), "hits[0].hitRate",
          "0.99 must be 1 when core is true"},
@@ -164,7 +172,8 @@ TEST(ComboFileReader, ValuesTheWindowCouldNotHaveMadeAreRefusedWithTheirPlace) {
          "missing; a Link Trap hit needs a link count 2..11"},
         {OneHit(R"("linkCount": 1, "linkTrap": true)"), "hits[0].linkCount", "1 is outside 2..11"},
         {OneHit(R"("linkTrap": true, "linkCount": 12)"), "hits[0].linkCount",
-         "12 is outside 0..11"},
+         "12 is outside 2..11"},
+        {OneHit(R"("linkTrap": true, "linkCount": 0)"), "hits[0].linkCount", "0 is outside 2..11"},
         {OneHit(R"("linkCount": 3)"), "hits[0].linkCount", "3 must be 0 when linkTrap is false"},
         {OneHit(R"("double": 1)"), "hits[0].double", "expected true or false, found 1"},
         {OneHit(R"("calculate": null)"), "hits[0].calculate", "expected true or false, found null"},
@@ -182,6 +191,53 @@ TEST(ComboFileReader, ValuesTheWindowCouldNotHaveMadeAreRefusedWithTheirPlace) {
         EXPECT_EQ(error.reason, c.reason) << c.text;
         EXPECT_EQ(error.line, 0) << c.text;
     }
+}
+
+// Numbers as the file writes them, never as the double they were read as,
+// and every text from the file cut after 40 bytes.
+TEST(ComboFileReader, MessagesQuoteTheFileAsWritten) {
+    const std::string digits45 = "123456789012345678901234567890123456789012345";
+    const std::string key40(40, 'k');
+    const std::vector<RefusalCase> cases = {
+        {File(R"("hp": 1e2)"), "hp", "expected a whole number, found 1e2"},
+        {File(R"("def": -0.0)"), "def", "expected a whole number, found -0.0"},
+        {File(R"("hp": 123456789012345678901234567890)"), "hp",
+         "123456789012345678901234567890 is outside 0..999"},
+        {File(R"("hp": -123456789012345678901234567890)"), "hp",
+         "-123456789012345678901234567890 is outside 0..999"},
+        {File(R"("hp": )" + digits45), "hp",
+         "1234567890123456789012345678901234567890... is outside 0..999"},
+        {File(R"("hp": 1e400)"), "hp", "1e400 is too large a number"},
+        {OneHit(R"("kovRate": -1E+400)"), "hits[0].kovRate", "-1E+400 is too large a number"},
+        {OneHit(R"("kovRate": 1.550)"), "hits[0].kovRate",
+         "1.550 is not one of the Kov Rate values"},
+        {OneHit(R"("hitRate": 9.90e-1, "core": true)"), "hits[0].hitRate",
+         "9.90e-1 must be 1 when core is true"},
+        {OneHit(R"("linkCount": 3.0)"), "hits[0].linkCount", "expected a whole number, found 3.0"},
+        {OneHit(R"("linkCount": 99999999999999999999999)"), "hits[0].linkCount",
+         "99999999999999999999999 must be 0 when linkTrap is false"},
+        {OneHit(R"("linkTrap": true, "linkCount": 2e0)"), "hits[0].linkCount",
+         "expected a whole number, found 2e0"},
+        {File(R"("hits": [{}, 1.50])"), "hits[1]", "expected an object, found 1.50"},
+        // Keys: 40 bytes are shown whole, one more is cut, in the path too.
+        {File("\"" + key40 + "\": 1"), key40, "unknown key \"" + key40 + "\""},
+        {File("\"" + key40 + "x\": 1"), "\"" + key40 + "...\"",
+         "unknown key \"" + key40 + "...\""},
+        {File(R"("mode": ")" + key40 + "\""), "mode", "\"" + key40 + "\" is not \"Theory\" or \"Real\""},
+        {File(R"("mode": ")" + key40 + "Real\""), "mode",
+         "\"" + key40 + "...\" is not \"Theory\" or \"Real\""},
+    };
+    for (const RefusalCase& c : cases) {
+        const ComboFileError error = Refusal(c.text);
+        EXPECT_EQ(error.where, c.where) << c.text;
+        EXPECT_EQ(error.reason, c.reason) << c.text;
+        EXPECT_EQ(error.line, 0) << c.text;
+    }
+
+    const std::string hugeKey(1024 * 1024 - 100, 'a');
+    const ComboFileError huge = Refusal(File("\"" + hugeKey + "\": 1"));
+    EXPECT_EQ(huge.where.size(), 40u + 5u);
+    EXPECT_LT(huge.reason.size(), 60u);
 }
 
 TEST(ComboFileReader, SyntaxErrorsGiveLineAndColumn) {
@@ -212,6 +268,17 @@ TEST(ComboFileReader, SyntaxErrorsGiveLineAndColumn) {
         {"{\"mode\": \"\xff\"}", 1, 11,
          "syntax error while parsing value - invalid string: "
          "ill-formed UTF-8 byte"},
+        // The library takes a NUL for the end of the text; we refuse it where
+        // it stands, between values, in a text or after the whole value.
+        {"{\"format\": \"kov-combo\",\n \0\"version\": 1}"s, 2, 2,
+         "a NUL byte, which no text file holds"},
+        {"{\"mode\": \"Th\0eory\"}"s, 1, 13,
+         "a NUL byte, which no text file holds"},
+        {"{\"format\":\"kov-combo\",\"version\":1}\0junk{{"s, 1, 35,
+         "a NUL byte, which no text file holds"},
+        {"\0"s, 1, 1, "a NUL byte, which no text file holds"},
+        // A number beyond any double, at the top where it has no key.
+        {"\n  1e400", 2, 3, "1e400 is too large a number"},
     };
     for (const Case& c : cases) {
         const ComboFileError error = Refusal(c.text);
@@ -255,6 +322,50 @@ TEST(ComboFileReader, LoadsFromDiskAndReportsTheSystemsReason) {
     const ComboFileResult large = LoadComboFile(path);
     ASSERT_TRUE(std::holds_alternative<ComboFileError>(large));
     EXPECT_EQ(std::get<ComboFileError>(large).reason, "the file is larger than 1 MiB");
+    std::filesystem::remove_all(dir);
+}
+
+// The reason a load was refused, or "accepted".
+std::string LoadReason(const std::string& path) {
+    const ComboFileResult loaded = LoadComboFile(path);
+    const auto* error = std::get_if<ComboFileError>(&loaded);
+    return error != nullptr ? error->reason : "accepted";
+}
+
+TEST(ComboFileReader, OnlyRegularFilesAreReadAndAFileAtTheLimitIsWhole) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kov-kinds-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string valid = File(R"("hp": 7)");
+    const std::string atLimit = (dir / "limit.kovcombo").string();
+    std::ofstream(atLimit, std::ios::binary) << valid << std::string(1024 * 1024 - valid.size(), ' ');
+    ASSERT_EQ(std::filesystem::file_size(atLimit), 1024u * 1024u);
+    const std::string overLimit = (dir / "over.kovcombo").string();
+    std::ofstream(overLimit, std::ios::binary) << valid << std::string(1024 * 1024 + 1 - valid.size(), ' ');
+    const std::string link = (dir / "link.kovcombo").string();
+    std::filesystem::create_symlink(atLimit, link);
+    const std::string fifo = (dir / "pipe.kovcombo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {atLimit, "accepted"},
+        {overLimit, "the file is larger than 1 MiB"},
+        {link, "accepted"},
+        {"/dev/null", "not a regular file but a character device"},
+        {dir.string(), "Is a directory"},
+    };
+    for (const auto& [path, reason] : cases) {
+        EXPECT_EQ(LoadReason(path), reason) << path;
+    }
+
+    // A pipe nobody writes to: refused at once, never waited on. Should the
+    // load wait all the same, a writer lets it go so the test can end.
+    auto load = std::async(std::launch::async, [&] { return LoadReason(fifo); });
+    if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "loading a named pipe waits for a writer";
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_EQ(load.get(), "not a regular file but a named pipe (FIFO)");
     std::filesystem::remove_all(dir);
 }
 

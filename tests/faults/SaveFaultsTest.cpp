@@ -4,6 +4,8 @@
 // must keep every byte, no temporary file may be left, and the failure must
 // come back with the system's reason.
 #include "faults/ChildProcess.h"
+#include "faults/FailingSyncs.h"
+#include "faults/SaveSetup.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
@@ -24,42 +26,6 @@
 
 namespace faults {
 namespace {
-
-std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : std::filesystem::directory_iterator(folder))
-        names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A combo of fifteen hits: a file of a few kilobytes.
-ComboState FullCombo() {
-    ComboState state;
-    state.m_nHp = 999;
-    state.m_nDef = 10;
-    state.m_entry.m_nDamage = 500;
-    state.m_nLast = state.PlaceEntry(0, 15);
-    ScoreCombo(state);
-    return state;
-}
-
-const std::string kOld = "{\"format\": \"kov-combo\", \"version\": 1, \"hp\": 1}\n";
-
-// "ok" or "failed: <reason>" for one save in a child process.
-std::string SaveInChild(const std::string& path, bool asNobody) {
-    const ChildResult child = RunInChild(
-        [&](int report) {
-            const FileWriteOutcome outcome = SaveComboFile(path, FullCombo());
-            Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
-            return 0;
-        },
-        asNobody);
-    if (child.status == kChildCannot)
-        return "cannot";
-    EXPECT_EQ(child.status, 0);
-    return child.output;
-}
 
 TEST(SaveFaults, FoldersAndFilesThatMayNotBeWrittenKeepTheOldFile) {
     TempDir dir;
@@ -185,6 +151,43 @@ TEST(SaveFaults, AFullDiskKeepsTheOldFileWhole) {
         GTEST_SKIP() << "no tmpfs can be mounted here";
     ASSERT_EQ(child.status, 0);
     EXPECT_EQ(child.output, "failed: No space left on device unchanged 2\nroom: ok\n");
+}
+
+// The disk reports an I/O error when the temporary file is synced: the save
+// fails with it, and neither the old file nor the folder shows a trace.
+TEST(SaveFaults, AFailedSyncKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    const std::string file = dir.File("synced.kovcombo");
+    WriteFile(file, kOld);
+    const ChildResult child = RunInChild([&](int report) {
+        const FailingSyncs failing(EIO);
+        const FileWriteOutcome outcome = SaveComboFile(file, FullCombo());
+        Report(report, (outcome.ok ? "ok" : "failed: " + outcome.error) + " after " +
+                           std::to_string(FailingSyncs::Failed()) + " failed sync");
+        return 0;
+    });
+    ASSERT_EQ(child.status, 0);
+    EXPECT_EQ(child.output, "failed: Input/output error after 1 failed sync");
+    EXPECT_EQ(ReadFile(file), kOld);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"synced.kovcombo"});
+}
+
+// Root saving another user's file gives the new file that user and group,
+// as writing in place would have kept them.
+TEST(SaveFaults, RootKeepsTheOwnerAndGroupOfTheOldFile) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can save a file another user owns with no group in common";
+    TempDir dir;
+    const std::string file = dir.File("theirs.kovcombo");
+    WriteFile(file, kOld, 0640);
+    ASSERT_EQ(chown(file.c_str(), kNobodyUid, kNobodyGid), 0);
+    EXPECT_EQ(SaveInChild(file, false), "ok");
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobodyUid);
+    EXPECT_EQ(info.st_gid, kNobodyGid);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadFile(file), SerializeComboFile(FullCombo()));
 }
 
 } // namespace
