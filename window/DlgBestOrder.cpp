@@ -3,17 +3,9 @@
 // worker thread (see BestOrderRunner).
 #include "window/CComboCalcDlg.h"
 
-#include "text/NumberFormat.h"
+#include "report/BestOrderSummary.h"
 #include "window/BestOrderRunner.h"
 #include "window/Feedback.h"
-
-namespace {
-
-QString Grouped(double value) {
-    return QString::fromStdString(FormatGrouped(value)).trimmed();
-}
-
-} // namespace
 
 void CComboCalcDlg::OnBestOrder() {
     if (!m_workbench.IsEnabled(WorkbenchCommand::BestOrder, -1)) {
@@ -40,12 +32,9 @@ void CComboCalcDlg::OnBestOrder() {
     const BestOrderResult& result = outcome.result;
     if (result.cancelled)
         return;
-    QString text = QStringLiteral("The current order already scores the most.");
-    if (result.improved) {
+    if (result.improved)
         Apply(m_workbench.TakeBestOrder(result));
-        text = QStringLiteral("Total Kov %1 \u2192 %2")
-                   .arg(Grouped(result.totalBefore), Grouped(result.totalAfter));
-    }
+    const QString text = QString::fromStdString(BestOrderSummary(result));
     Feedback::ShowMessageBox(this, Feedback::BoxIcon::Information, QStringLiteral("Best Order"),
                              text);
 }

@@ -201,3 +201,84 @@ TEST_F(ComboFilesTest, AComboThatNeverTouchedAFileClosesAtOnce) {
 }
 
 } // namespace
+
+namespace {
+
+// Opening B over A and undoing it goes back to A: saving then writes A's
+// combo into A, never into B.
+TEST_F(ComboFilesTest, UndoOfOpenGoesBackToTheFileBeforeAndSavingLeavesTheOtherFile) {
+    const std::string a = m_dir.File("A.kovcombo");
+    const std::string b = m_dir.File("B.kovcombo");
+    StartCombo(100, 1, 1);
+    m_saveAnswer = QString::fromStdString(a);
+    ASSERT_TRUE(m_dlg->OnSaveFileAs());
+    const std::string aBytes = ReadAll(a);
+    AddHit(50);
+    m_saveAnswer = QString::fromStdString(b);
+    ASSERT_TRUE(m_dlg->OnSaveFileAs());
+    const std::string bBytes = ReadAll(b);
+
+    ASSERT_TRUE(m_dlg->openComboFile(QString::fromStdString(a)));
+    m_openAnswer = QString::fromStdString(b);
+    Press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(m_dlg->windowTitle(), "B.kovcombo[*] - " + kTitle);
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_dlg->windowTitle(), "A.kovcombo[*] - " + kTitle);
+    EXPECT_FALSE(m_dlg->isWindowModified());
+    EXPECT_EQ(Lines().size(), 1u);
+    Press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(ReadAll(b), bBytes);
+    EXPECT_EQ(ReadAll(a), aBytes);
+    m_dlg->close();
+    EXPECT_TRUE(m_questions.isEmpty());
+}
+
+TEST_F(ComboFilesTest, NewAsksAboutUnsavedChangesThenShowsTheWindowAsItStarts) {
+    StartCombo(100, 1, 2);
+    m_saveAnswer = QString::fromStdString(m_dir.File("n.kovcombo"));
+    ASSERT_TRUE(m_dlg->OnSaveFileAs());
+    AddHit(30);
+    Press(Qt::Key_N, Qt::ControlModifier); // Cancel keeps the combo
+    EXPECT_EQ(m_questions, QStringList{"n.kovcombo"});
+    EXPECT_EQ(Lines().size(), 3u);
+    m_closeAnswer = Feedback::SaveAnswer::Discard;
+    Press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(m_dlg->windowTitle(), kTitle);
+    EXPECT_EQ(Buttons(), "+-------");
+    EXPECT_EQ(FocusName(), "m_editHp");
+    EXPECT_EQ(Edit("m_editHp")->text(), "");
+    EXPECT_TRUE(WindowMenu(*m_dlg).At(0)->text().startsWith("&Undo New"));
+    // Its undo brings back the file with its unsaved change.
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lines().size(), 3u);
+    EXPECT_TRUE(m_dlg->isWindowModified());
+}
+
+TEST_F(ComboFilesTest, RestoreLastComboBringsBackAComboEndedByEscape) {
+    const std::string kept = m_dir.File("state/last.kovcombo");
+    m_dlg->setRecoveryFile(kept);
+    WindowMenu(*m_dlg).Entry("Restore Last Combo")->trigger();
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "No combo has been kept yet.");
+
+    StartCombo(200, 3, 4);
+    const std::vector<std::string> lines = Lines();
+    Press(Qt::Key_Escape);
+    ASSERT_FALSE(m_dlg->isVisible());
+
+    // A new window starts empty, as always, and finds the combo kept.
+    m_dlg = std::make_unique<CComboCalcDlg>();
+    m_dlg->setRecoveryFile(kept);
+    m_dlg->show();
+    EXPECT_TRUE(Lines().empty());
+    WindowMenu(*m_dlg).Entry("Restore Last Combo")->trigger();
+    EXPECT_EQ(Lines(), lines);
+    EXPECT_EQ(Edit("m_editHp")->text(), "200");
+    EXPECT_EQ(m_dlg->windowTitle(), kTitle);
+    EXPECT_TRUE(WindowMenu(*m_dlg).At(0)->text().startsWith("&Undo Restore Last Combo"));
+    m_dlg->OnUndo();
+    EXPECT_TRUE(Lines().empty());
+}
+
+} // namespace

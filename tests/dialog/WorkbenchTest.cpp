@@ -6,13 +6,16 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -162,6 +165,71 @@ TEST_F(WorkbenchTest, ALongSearchShowsProgressAndCancelLeavesTheCombo) {
     EXPECT_EQ(Lines(), lines);
     EXPECT_TRUE(m_boxes.empty());
     EXPECT_FALSE(WindowMenu(*m_dlg).At(0)->text().contains("Best"));
+}
+
+TEST_F(WorkbenchTest, ClosingDuringASearchCancelsItAndCloses) {
+    StartCombo(999, 0, 4);
+    std::atomic<bool> sawCancel{false};
+    m_dlg->setBestOrderSearch([&](const ComboState& state, const SearchControl* control) {
+        for (int i = 0; i < 1000 && !control->cancel->load(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        sawCancel = control->cancel->load();
+        BestOrderResult result;
+        result.cancelled = sawCancel;
+        result.state = state;
+        return result;
+    });
+    QTimer::singleShot(50, m_dlg.get(), [this] { m_dlg->close(); });
+    Press(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(sawCancel);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(WorkbenchTest, ASearchThatFailsLeavesTheComboAndSaysSo) {
+    StartCombo(999, 0, 3);
+    const std::vector<std::string> lines = Lines();
+    m_dlg->setBestOrderSearch([](const ComboState&, const SearchControl*) -> BestOrderResult {
+        throw std::runtime_error("out of memory");
+    });
+    Press(Qt::Key_B, Qt::ControlModifier);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].icon, Feedback::BoxIcon::Warning);
+    EXPECT_EQ(m_boxes[0].text, "The search failed and the combo is as it was: out of memory");
+    EXPECT_EQ(Lines(), lines);
+    EXPECT_TRUE(m_dlg->isVisible());
+    EXPECT_TRUE(WindowMenu(*m_dlg).At(0)->text().startsWith("&Undo Add"));
+}
+
+TEST_F(WorkbenchTest, ShiftF10OpensTheMenuAsTheMenuKeyDoes) {
+    StartCombo(100, 0, 2);
+    QStringList seen;
+    QTimer::singleShot(0, m_dlg.get(), [&seen] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                seen << action->text().section(QLatin1Char('\t'), 0, 0);
+            menu->close();
+        }
+    });
+    Press(Qt::Key_F10, Qt::ShiftModifier); // the focus is on Ceil: the window menu
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.first(), "&Undo Add");
+
+    seen.clear();
+    // The closed popup leaves no window active on the offscreen platform.
+    QApplication::setActiveWindow(m_dlg.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
+    SelectLine(0);
+    ASSERT_EQ(FocusName(), "m_listCombo");
+    QTimer::singleShot(0, m_dlg.get(), [&seen] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                seen << action->text().section(QLatin1Char('\t'), 0, 0);
+            menu->close();
+        }
+    });
+    Press(Qt::Key_F10, Qt::ShiftModifier); // in the list: the list's own menu
+    EXPECT_EQ(seen, (QStringList{"&Delete Line", "D&uplicate Line"}));
 }
 
 } // namespace
