@@ -810,6 +810,7 @@
         openLink(location.hash.slice(1));
         api.ready = true;
         document.documentElement.dataset.ready = "true";
+        performance.mark("kov-ready");
         api.openText = (text, name) => openPicked(new File([text], name));
         if ("serviceWorker" in navigator && location.protocol !== "file:")
             navigator.serviceWorker.register("sw.js").catch(() => {});

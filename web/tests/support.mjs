@@ -2,40 +2,15 @@
 // What the page's tests share: a static server on 127.0.0.1 for the built
 // site, Debian's Chromium driven headless, and the page driven by element
 // ids as the window tests drive the window by object names.
-import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
-import { extname, join, normalize } from "node:path";
 import puppeteer from "puppeteer-core";
+import { serveDirectory } from "../tools/static-server.mjs";
 
 export const siteDir = process.env.KOV_SITE_DIR ?? new URL("../../build/web/site", import.meta.url).pathname;
 export const nativeProgram = process.env.KOV_NATIVE_PROGRAM ??
     new URL("../../build/release/kov-calculator", import.meta.url).pathname;
 
-const types = {
-    ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
-    ".png": "image/png", ".webmanifest": "application/manifest+json",
-};
-
-// Serves the site as any static host would; `close` stops it, as a lost
-// network would.
-export async function serveSite() {
-    const server = createServer(async (request, response) => {
-        const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
-        const file = join(siteDir, path.endsWith("/") ? `${path}index.html` : path);
-        try {
-            const body = await readFile(file);
-            response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream" });
-            response.end(body);
-        } catch {
-            response.writeHead(404).end();
-        }
-    });
-    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    return {
-        url: `http://127.0.0.1:${server.address().port}/`,
-        close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }),
-    };
-}
+// The built site, served as any static host would.
+export const serveSite = () => serveDirectory(siteDir);
 
 export async function launch() {
     return puppeteer.launch({
@@ -85,7 +60,7 @@ export function driver(page) {
         // Enabled state of Add, Modify, Remove, Clear, Output, down, up, Theory/Real.
         buttons: () => page.evaluate(() => ["m_btnAdd", "m_btnModify", "m_btnRemove", "m_btnClear", "m_btnOutput",
             "m_btnDown", "m_btnUp", "m_btnTheory"].map((id) => (document.getElementById(id).disabled ? "-" : "+")).join("")),
-        text: (id) => page.$eval(`#${id}`, (e) => e.value ?? e.textContent),
+        text: (id) => page.$eval(`#${id}`, (e) => (e instanceof HTMLInputElement || e instanceof HTMLSelectElement ? e.value : e.textContent)),
         message: () => page.evaluate(() => {
             const box = document.getElementById("messageBox");
             return box.open ? [document.getElementById("messageCaption").textContent,
