@@ -484,11 +484,23 @@
         apply(result.update);
     }
 
+    // The search's worker, started ahead of its first use.
+    function startWorker() {
+        worker = new Worker("bestorder-worker.js");
+        api.workerReady = false;
+        worker.onmessage = ({ data }) => {
+            if (data.ready)
+                api.workerReady = true;
+        };
+    }
+    const whenIdle = (work) => (window.requestIdleCallback ? requestIdleCallback(work) : setTimeout(work, 0));
+
     // Best Order in a worker; Cancel ends it and the combo stays as it was.
     function bestOrder() {
         if (!wb.isEnabled("bestOrder", selectedLine()))
             return beep();
-        worker ??= new Worker("bestorder-worker.js");
+        if (!worker)
+            startWorker();
         const progress = $("progressBox");
         const back = document.activeElement;
         const finish = () => {
@@ -496,6 +508,8 @@
             back?.focus();
         };
         worker.onmessage = ({ data }) => {
+            if (data.ready)
+                return;
             finish();
             if (data.error !== undefined)
                 return messageBox("Best Order", data.error);
@@ -507,6 +521,7 @@
             worker.terminate();
             worker = null;
             finish();
+            whenIdle(() => worker ?? startWorker());
         };
         progress.oncancel = (event) => {
             event.preventDefault();
@@ -811,6 +826,7 @@
         api.ready = true;
         document.documentElement.dataset.ready = "true";
         performance.mark("kov-ready");
+        whenIdle(() => worker ?? startWorker());
         api.openText = (text, name) => openPicked(new File([text], name));
         if ("serviceWorker" in navigator && location.protocol !== "file:")
             navigator.serviceWorker.register("sw.js").catch(() => {});
