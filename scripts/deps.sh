@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages one kind of work needs, in three nested sets:
+# Installs the Debian packages one kind of work needs, in nested sets:
 #
 #     deps.sh run     building and running the program (scripts/run.sh)
-#     deps.sh test    the above, and everything the tests, the sanitizer and
-#                     fuzz builds and the benchmarks' compilation need
+#     deps.sh web     building and serving the web edition (scripts/web.sh):
+#                     emscripten, Node.js and Chromium for its tests
+#     deps.sh test    run and web, and everything the tests, the sanitizer
+#                     and fuzz builds and the benchmarks' compilation need
 #                     (scripts/test.sh; the default)
 #     deps.sh bench   the above, and what the benchmark and screenshot
 #                     scripts drive the program with
@@ -27,14 +29,21 @@ test_packages=(
     appstream desktop-file-utils dpkg-dev shared-mime-info
     weston xvfb openbox x11-utils
 )
+# Node.js may come from elsewhere with its own npm; Debian's npm is only
+# asked for where there is none.
+web_packages=(emscripten nodejs chromium)
+if ! command -v npm >/dev/null 2>&1; then
+    web_packages+=(npm)
+fi
 bench_packages=(hyperfine time xvfb xauth xdotool imagemagick)
 
 case "$set_name" in
 run) packages=("${run_packages[@]}") ;;
-test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-bench) packages=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
+web) packages=("${run_packages[@]}" "${web_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${web_packages[@]}" "${test_packages[@]}") ;;
+bench) packages=("${run_packages[@]}" "${web_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test|bench]" >&2
+    echo "usage: $0 [run|web|test|bench]" >&2
     exit 2
     ;;
 esac

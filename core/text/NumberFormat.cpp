@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "text/NumberFormat.h"
 
+#include "text/PortableNumbers.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <version>
 
 namespace {
 
@@ -56,25 +60,36 @@ void IncrementDigits(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-// |value| rounded to `decimals` places by the 17-digit rule, as the digits of
-// the integer |value| x 10^decimals (at least decimals + 1 of them).
-std::string RoundedDigits(double magnitude, int decimals) {
+// |value| as 17 significant digits and the power of ten of the first.
+void ScientificDigits(double magnitude, std::string& sig, int& exponent) {
+#if defined(__cpp_lib_to_chars)
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
                                    kSignificantDigits - 1);
     const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     // "d.dddddddddddddddde[+-]xx"
-    std::string sig;
+    sig.clear();
     sig.reserve(kSignificantDigits);
     sig.push_back(sci[0]);
     const std::size_t e = sci.find('e');
     sig.append(sci.substr(2, e - 2));
-    int exponent = 0;
+    exponent = 0;
     const char* expBegin = sci.data() + e + 1;
     if (*expBegin == '+') {
         ++expBegin;
     }
     std::from_chars(expBegin, sci.data() + sci.size(), exponent);
+#else
+    ScientificDigitsPortable(magnitude, sig, exponent);
+#endif
+}
+
+// |value| rounded to `decimals` places by the 17-digit rule, as the digits of
+// the integer |value| x 10^decimals (at least decimals + 1 of them).
+std::string RoundedDigits(double magnitude, int decimals) {
+    std::string sig;
+    int exponent = 0;
+    ScientificDigits(magnitude, sig, exponent);
 
     // Digit j of `sig` stands for 10^(exponent - j); we keep the digits down
     // to the place 10^-decimals.
@@ -104,6 +119,27 @@ std::string RoundedDigits(double magnitude, int decimals) {
 }
 
 } // namespace
+
+void ScientificDigitsPortable(double magnitude, std::string& digits, int& exponent) {
+    // The C library's %e is exact: every digit printed is the true expansion,
+    // rounded at the last place to even, as to_chars rounds. Only the decimal
+    // point follows the locale, so the digits are picked out around it.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1, magnitude);
+    digits.assign(1, buf[0]);
+    const char* pos = buf + 1;
+    while (*pos != '\0' && (*pos < '0' || *pos > '9'))
+        ++pos;
+    while (*pos >= '0' && *pos <= '9')
+        digits.push_back(*pos++);
+    // "e+xx" or "e-xxx"
+    exponent = 0;
+    const bool negative = pos[1] == '-';
+    for (pos += 2; *pos >= '0' && *pos <= '9'; ++pos)
+        exponent = exponent * 10 + (*pos - '0');
+    if (negative)
+        exponent = -exponent;
+}
 
 std::string FormatFixed(double value, int decimals, int width) {
     decimals = std::clamp(decimals, 0, kMaxDecimals);

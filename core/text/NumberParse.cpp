@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "text/NumberParse.h"
 
+#include "text/PortableNumbers.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
+#include <string>
 #include <system_error>
+#include <version>
 
 namespace {
 
@@ -87,7 +95,64 @@ template <class Char> bool AllAsciiDigits(std::basic_string_view<Char> text) {
            std::all_of(text.begin(), text.end(), [](Char c) { return c >= '0' && c <= '9'; });
 }
 
+// std::from_chars where the C++ library has it for doubles.
+ParsedDouble ParseDouble(const char* first, const char* last, bool hex) {
+#if defined(__cpp_lib_to_chars)
+    ParsedDouble parsed;
+    const auto res = std::from_chars(first, last, parsed.value,
+                                     hex ? std::chars_format::hex : std::chars_format::general);
+    parsed.length = static_cast<std::size_t>(res.ptr - first);
+    parsed.outcome = res.ec == std::errc{}                         ? ParsedDouble::Outcome::Ok
+                     : res.ec == std::errc::result_out_of_range ? ParsedDouble::Outcome::OutOfRange
+                                                                : ParsedDouble::Outcome::NoNumber;
+    return parsed;
+#else
+    return ParseDoublePortable(first, last, hex);
+#endif
+}
+
 } // namespace
+
+ParsedDouble ParseDoublePortable(const char* first, const char* last, bool hex) {
+    ParsedDouble parsed;
+    // from_chars takes a minus but no plus and no blanks, and reads
+    // hexadecimal text without "0x"; strtod skips blanks, takes either sign
+    // (after the "0x" too) and wants the prefix. So the sign is taken here,
+    // the rest checked first and given its prefix.
+    const bool negative = first != last && *first == '-';
+    if (negative)
+        ++first;
+    if (first == last || IsBlank(*first) || *first == '+' || *first == '-')
+        return parsed;
+    if (!hex && last - first > 1 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X')) {
+        // General text stops at the "x": the number is the zero before it.
+        parsed.outcome = ParsedDouble::Outcome::Ok;
+        parsed.value = negative ? -0.0 : 0.0;
+        parsed.length = negative ? 2 : 1;
+        return parsed;
+    }
+    const std::string text = (hex ? std::string("0x") : std::string()) + std::string(first, last);
+    // The "C" locale, whatever the process's: its decimal point is '.'.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    char* end = nullptr;
+    errno = 0;
+    const double value = strtod_l(text.c_str(), &end, cLocale);
+    const std::size_t taken = static_cast<std::size_t>(end - text.c_str());
+    const std::size_t prefix = hex ? 2 : 0;
+    if (taken <= prefix) {
+        return parsed;
+    }
+    parsed.length = taken - prefix + (negative ? 1 : 0);
+    // from_chars refuses a result it cannot hold: one too large, or a
+    // number that is not zero rounding to zero.
+    if (errno == ERANGE && (std::isinf(value) || value == 0.0)) {
+        parsed.outcome = ParsedDouble::Outcome::OutOfRange;
+        return parsed;
+    }
+    parsed.outcome = ParsedDouble::Outcome::Ok;
+    parsed.value = negative ? -value : value;
+    return parsed;
+}
 
 int TextToInt(std::string_view text) {
     bool negative = false;
@@ -121,16 +186,16 @@ double TextToDouble(std::string_view text) {
         format = std::chars_format::hex;
         last = HexNumberEnd(first, last);
     }
-    double value = 0.0;
-    const auto res = std::from_chars(first, last, value, format);
-    if (res.ec == std::errc::result_out_of_range) {
+    const ParsedDouble res = ParseDouble(first, last, format == std::chars_format::hex);
+    double value = res.value;
+    if (res.outcome == ParsedDouble::Outcome::OutOfRange) {
         // atof gives HUGE_VAL on overflow and 0 on underflow; which one it is
         // follows from the sign of the number's order of magnitude.
-        const std::string_view parsed(first, static_cast<std::size_t>(res.ptr - first));
+        const std::string_view parsed(first, res.length);
         value = OrderOfMagnitude(parsed, format == std::chars_format::hex) > 0
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
-    } else if (res.ec != std::errc{}) {
+    } else if (res.outcome == ParsedDouble::Outcome::NoNumber) {
         // No number at all: atof converts nothing and gives +0, whatever
         // sign came first. After "0x" without a hexadecimal digit, the "0"
         // alone is the number and keeps its sign.
