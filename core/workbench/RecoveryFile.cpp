@@ -39,10 +39,10 @@ std::string RecoveryFile::DefaultPath(const char* xdgStateHome, const char* home
 void RecoveryFile::Keep(const ComboState& combo) {
     if (m_path.empty())
         return;
-    std::string bytes = SerializeComboFile(combo);
     {
+        // A copy is all the caller pays for: the writer thread makes the text.
         std::lock_guard lock(m_mutex);
-        m_pending = std::move(bytes);
+        m_pending = combo;
         if (!m_thread.joinable())
             m_thread = std::thread(&RecoveryFile::Run, this);
     }
@@ -69,11 +69,11 @@ void RecoveryFile::Run() {
         m_wake.wait(lock, [this] { return m_stop || m_pending; });
         if (!m_pending)
             return; // stopped with nothing left to write
-        std::string bytes = std::move(*m_pending);
+        const ComboState combo = *m_pending;
         m_pending.reset();
         m_writing = true;
         lock.unlock();
-        WriteOut(bytes);
+        WriteOut(SerializeComboFile(combo));
         lock.lock();
         m_writing = false;
         m_idle.notify_all();

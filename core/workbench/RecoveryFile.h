@@ -48,7 +48,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::optional<std::string> m_pending;
+    std::optional<ComboState> m_pending;
     bool m_writing = false;
     bool m_stop = false;
     std::string m_lastError;
