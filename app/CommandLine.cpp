@@ -24,9 +24,9 @@ std::string UsageWithProgramName(std::string help) {
 
 CommandLineRequest ParseCommandLine(int argc, char** argv) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Kov Calculator: damage and score of trap combos.\n"
-        "Without options it opens the window, with FILE loaded when one is given."));
+    parser.setApplicationDescription(
+        QStringLiteral("Kov Calculator: damage and score of trap combos.\n"
+                       "Without options it opens the window, with FILE loaded when one is given."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -113,4 +113,3 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
     }
     return request;
 }
-

@@ -54,7 +54,7 @@ std::optional<ComboState> LoadOrComplain(const std::string& file) {
 int EmitReport(const ComboState& state, bool append) {
     const std::string block = BuildComboReport(state);
     if (append) {
-        const AppendOutcome outcome = AppendResultsBlock(kResultsFileName, block);
+        const WriteOutcome outcome = AppendResultsBlock(kResultsFileName, block);
         if (!outcome.ok) {
             PrintError(std::string(kResultsFileName) + ": " + outcome.error);
             return kExitWriteFailed;
@@ -84,7 +84,7 @@ int RunBestOrder(const CommandLineRequest& request) {
         status = Print(SerializeComboFile(best.state));
     } else {
         if (!request.output.empty()) {
-            const FileWriteOutcome saved = SaveComboFile(request.output, best.state);
+            const WriteOutcome saved = SaveComboFile(request.output, best.state);
             if (!saved.ok) {
                 PrintError(request.output + ": " + saved.error);
                 return kExitWriteFailed;

@@ -15,9 +15,9 @@
 
 #include "files/ComboFileWriter.h"
 #include "scoring/BestOrder.h"
+#include "scoring/BoundedSearch.h"
 #include "scoring/ComboUnits.h"
 #include "scoring/Scoring.h"
-#include "scoring/BoundedSearch.h"
 
 #include "../tests/core/BestOrderCombos.h"
 #include "../tests/core/BestOrderReference.h"
@@ -27,8 +27,8 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -149,7 +149,8 @@ void RunSet(benchmark::State& bench, Set set, bool sideBySide) {
             const BestOrderResult result = found.Measure([&] { return FindBestOrder(state); });
             benchmark::DoNotOptimize(result);
             if (sideBySide) {
-                const reference::Best old = before.Measure([&] { return reference::BestOrder(state); });
+                const reference::Best old =
+                    before.Measure([&] { return reference::BestOrder(state); });
                 differ += old.total != result.totalAfter ? 1 : 0;
             }
         }
@@ -196,12 +197,30 @@ void SideBySideReal(benchmark::State& bench) {
 void SideBySideHighRate(benchmark::State& bench) {
     RunSet(bench, Set::HighRate, true);
 }
-BENCHMARK(BestOrderTheory)->Name("BestOrder/Theory")->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
-BENCHMARK(BestOrderReal)->Name("BestOrder/Real")->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
-BENCHMARK(BestOrderHighRate)->Name("BestOrder/HighRate")->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
-BENCHMARK(SideBySideTheory)->Name("SideBySide/Theory")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BestOrderTheory)
+    ->Name("BestOrder/Theory")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BestOrderReal)
+    ->Name("BestOrder/Real")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BestOrderHighRate)
+    ->Name("BestOrder/HighRate")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(SideBySideTheory)
+    ->Name("SideBySide/Theory")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(SideBySideReal)->Name("SideBySide/Real")->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(SideBySideHighRate)->Name("SideBySide/HighRate")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(SideBySideHighRate)
+    ->Name("SideBySide/HighRate")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 int PeakMemory(Set set) {
     const std::vector<ComboState> combos = ComboSet(set);
@@ -233,7 +252,7 @@ int WriteCombos(const std::string& dir) {
         ScoreCombo(state);
         const std::string path =
             dir + (i < 10 ? "/real-0" : "/real-") + std::to_string(i) + ".kovcombo";
-        const FileWriteOutcome saved = SaveComboFile(path, state);
+        const WriteOutcome saved = SaveComboFile(path, state);
         if (!saved.ok) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), saved.error.c_str());
             return 1;
@@ -247,8 +266,9 @@ int WriteCombos(const std::string& dir) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--peak-memory") == 0) {
         const std::string mode = argv[2];
-        return PeakMemory(mode == "real" ? Set::Real
-                                         : mode == "high" ? Set::HighRate : Set::Theory);
+        return PeakMemory(mode == "real"   ? Set::Real
+                          : mode == "high" ? Set::HighRate
+                                           : Set::Theory);
     }
     if (argc == 3 && std::strcmp(argv[1], "--write-combos") == 0) {
         return WriteCombos(argv[2]);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "text/RowLine.h"
 #include "scoring/Scoring.h"
+#include "text/RowLine.h"
 
 #include <benchmark/benchmark.h>
 

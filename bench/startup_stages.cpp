@@ -7,9 +7,9 @@
 //
 // Start-up costs are paid once per process, so bench/startup.sh runs this
 // many times and takes the median of each stage.
-#include "window/Startup.h"
 #include "window/CComboCalcDlg.h"
 #include "window/DialogFont.h"
+#include "window/Startup.h"
 #include "window/templates/DialogTemplate.h"
 #include "window/templates/ProgramIcon.h"
 

@@ -3,8 +3,8 @@
 // Input: 8 bytes of a double (how they are read depends on the next byte),
 // then a byte for the way of reading, a byte for the decimals and one for the
 // width.
-#include "text/NumberFormat.h"
 #include "support/DecimalReference.h"
+#include "text/NumberFormat.h"
 
 #include <cmath>
 #include <cstdint>

@@ -23,8 +23,9 @@ bool CComboCalcApp::InitInstance() {
     CComboCalcDlg dlg;
     dlg.setAboutBoxOpener(&CAboutDlg::openOver);
     if (!m_comboFile.isEmpty())
-        dlg.openComboFile(m_comboFile); // a refused file is explained in a box; the window opens empty
-    dlg.DoModal(); // the result tells nothing: every ending is a cancel
+        dlg.openComboFile(
+            m_comboFile); // a refused file is explained in a box; the window opens empty
+    dlg.DoModal();        // the result tells nothing: every ending is a cancel
     return false;
 }
 

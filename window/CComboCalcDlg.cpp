@@ -119,9 +119,9 @@ void CComboCalcDlg::Apply(const ViewUpdate& update) {
     }
     const ButtonStates& buttons = update.buttons;
     const std::pair<const std::optional<bool>&, QPushButton*> states[] = {
-        {buttons.add, m_btnAdd},       {buttons.modify, m_btnModify}, {buttons.remove, m_btnRemove},
-        {buttons.clear, m_btnClear},   {buttons.output, m_btnOutput}, {buttons.down, m_btnDown},
-        {buttons.up, m_btnUp},         {buttons.theory, m_btnTheory},
+        {buttons.add, m_btnAdd},     {buttons.modify, m_btnModify}, {buttons.remove, m_btnRemove},
+        {buttons.clear, m_btnClear}, {buttons.output, m_btnOutput}, {buttons.down, m_btnDown},
+        {buttons.up, m_btnUp},       {buttons.theory, m_btnTheory},
     };
     for (const auto& [enabled, button] : states) {
         if (enabled)

@@ -6,8 +6,7 @@
 
 #include <QStyle>
 
-ComboListView::ComboListView(ComboListBox* list, QObject* parent)
-    : QObject(parent), m_list(list) {}
+ComboListView::ComboListView(ComboListBox* list, QObject* parent) : QObject(parent), m_list(list) {}
 
 void ComboListView::Rebuild(const ComboState& state) {
     m_list->clear();

@@ -13,10 +13,10 @@ void CComboCalcDlg::OnBestOrder() {
         return;
     }
     const BestOrderRunner::Search search =
-        m_bestOrderSearch ? m_bestOrderSearch
-                          : BestOrderRunner::Search([](const ComboState& s, const SearchControl* c) {
-                                return FindBestOrder(s, c);
-                            });
+        m_bestOrderSearch
+            ? m_bestOrderSearch
+            : BestOrderRunner::Search(
+                  [](const ComboState& s, const SearchControl* c) { return FindBestOrder(s, c); });
     const BestOrderRunner::Outcome outcome = m_bestOrderRunner->Run(State(), search);
     if (m_closeAfterSearch) {
         m_closeAfterSearch = false;

@@ -39,7 +39,7 @@ std::string CComboCalcDlg::ReportBlock() const {
 }
 
 void CComboCalcDlg::OnOutput() {
-    const AppendOutcome outcome = AppendResultsBlock(kResultsFileName, ReportBlock());
+    const WriteOutcome outcome = AppendResultsBlock(kResultsFileName, ReportBlock());
     if (outcome.ok) {
         Feedback::ShowMessageBox(this, Feedback::BoxIcon::Information, QStringLiteral("Log Output"),
                                  QStringLiteral("Complete"));

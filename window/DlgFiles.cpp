@@ -11,7 +11,6 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 QString FileName(const QString& path) {
@@ -64,7 +63,7 @@ void CComboCalcDlg::OnNew() {
 }
 
 bool CComboCalcDlg::SaveTo(const QString& path) {
-    const FileWriteOutcome outcome = m_workbench.SaveAs(path.toStdString());
+    const WriteOutcome outcome = m_workbench.SaveAs(path.toStdString());
     UpdateTitle();
     if (!outcome.ok) {
         Feedback::ShowMessageBox(this, Feedback::BoxIcon::Warning, QStringLiteral("Save"),

@@ -6,7 +6,6 @@
 #include "window/Feedback.h"
 #include "window/WindowActions.h"
 
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -6,12 +6,12 @@
 #include "window/ComboListView.h"
 #include "window/WindowActions.h"
 #include "window/controls/ComboListBox.h"
-#include "window/templates/ProgramIcon.h"
 #include "window/templates/DialogTemplate.h"
+#include "window/templates/ProgramIcon.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 

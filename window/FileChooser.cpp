@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/FileChooser.h"
 
+#include "files/ComboFileFormat.h"
+
 #include "window/FileDialogSetup.h"
 
 #include <QFileDialog>
@@ -45,19 +47,25 @@ Handler& CurrentSave() {
 
 } // namespace
 
+QString ComboFilter() {
+    return QStringLiteral("Kov combo (*%1)")
+        .arg(QString::fromLatin1(combofile::kSuffix.data(),
+                                 static_cast<qsizetype>(combofile::kSuffix.size())));
+}
+
 QString ChooseFileToOpen(QWidget* owner) {
-    return CurrentOpen()(owner, QStringLiteral("Open"), QString(),
-                         QString::fromLatin1(kComboFilter));
+    return CurrentOpen()(owner, QStringLiteral("Open"), QString(), ComboFilter());
 }
 
 QString ChooseFileToSave(QWidget* owner, const QString& current) {
-    QString path =
-        CurrentSave()(owner, QStringLiteral("Save As"), current, QString::fromLatin1(kComboFilter));
+    QString path = CurrentSave()(owner, QStringLiteral("Save As"), current, ComboFilter());
     // A name the person gave a suffix of its own (foo.json) is theirs.
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        if (!path.endsWith(QLatin1Char('.')))
-            path += QLatin1Char('.');
-        path += QLatin1String(kComboSuffix);
+        const QString suffix = QString::fromLatin1(
+            combofile::kSuffix.data(), static_cast<qsizetype>(combofile::kSuffix.size()));
+        if (path.endsWith(QLatin1Char('.')))
+            path.chop(1);
+        path += suffix;
     }
     return path;
 }

@@ -13,8 +13,8 @@ class QWidget;
 // dialogs offer every file as well (see SetUpFileDialog).
 namespace FileChooser {
 
-inline constexpr const char* kComboSuffix = "kovcombo";
-inline constexpr const char* kComboFilter = "Kov combo (*.kovcombo)";
+// "Kov combo (*.kovcombo)", from the combo file's suffix.
+QString ComboFilter();
 
 using Handler = std::function<QString(QWidget* owner, const QString& caption,
                                       const QString& startPath, const QString& filter)>;

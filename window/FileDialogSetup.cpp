@@ -20,13 +20,14 @@ namespace {
 void FitColumns(QFileDialog& dialog, QTreeView& list) {
     QHeaderView* header = list.header();
     for (int column = 1; column < header->count(); ++column) {
-        header->resizeSection(column, std::max({header->sectionSize(column),
-                                                header->sectionSizeHint(column),
-                                                static_cast<const QAbstractItemView&>(list).sizeHintForColumn(column)}));
+        header->resizeSection(
+            column,
+            std::max({header->sectionSize(column), header->sectionSizeHint(column),
+                      static_cast<const QAbstractItemView&>(list).sizeHintForColumn(column)}));
     }
     dialog.layout()->activate();
-    const int needed = header->length() + 2 * list.frameWidth() +
-                       list.verticalScrollBar()->sizeHint().width();
+    const int needed =
+        header->length() + 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width();
     if (needed <= list.width())
         return;
     int width = dialog.width() + needed - list.width();

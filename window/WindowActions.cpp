@@ -18,10 +18,7 @@ struct Definition {
 
 const Definition kDefinitions[] = {
     {WindowCommand::Undo, "&Undo", {Qt::CTRL | Qt::Key_Z}, false},
-    {WindowCommand::Redo,
-     "&Redo",
-     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
-     false},
+    {WindowCommand::Redo, "&Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}, false},
     {WindowCommand::New, "&New", {Qt::CTRL | Qt::Key_N}, false},
     {WindowCommand::Open, "&Open...", {Qt::CTRL | Qt::Key_O}, false},
     {WindowCommand::Save, "&Save", {Qt::CTRL | Qt::Key_S}, false},

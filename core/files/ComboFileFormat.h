@@ -18,13 +18,12 @@ inline constexpr std::string_view kSuffix = ".kovcombo";
 inline constexpr int kMinValue = 0; // hp, def and damage
 inline constexpr int kMaxValue = 999;
 
-inline constexpr std::string_view kTheory = "Theory";
-inline constexpr std::string_view kReal = "Real";
-
 // Type names in TrapType order, CEIL = 1.
 inline constexpr std::array<std::string_view, 4> kTypeNames{"CEIL", "WALL", "FLOOR", "EXTRA"};
 
-// The flags of a hit in the order they are written, each with its field.
+// The flags of a hit, each with its field, in the order the writer puts them
+// (the hit's other keys sit between them: hitsLeft after unDefence, linkCount
+// after linkTrap).
 struct FlagKey {
     std::string_view name;
     std::int32_t ComboEntry::*field;

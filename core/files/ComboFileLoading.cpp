@@ -62,9 +62,9 @@ ComboFileResult LoadComboFile(const std::string& path) {
     if (fd < 0) {
         return ComboFileError{0, 0, "", SystemErrorText(errno)};
     }
-    ComboFileResult result =
-        ::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode) ? NotRegular(info.st_mode)
-                                                          : LoadComboFileFrom(fd);
+    ComboFileResult result = ::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)
+                                 ? NotRegular(info.st_mode)
+                                 : LoadComboFileFrom(fd);
     ::close(fd);
     return result;
 }

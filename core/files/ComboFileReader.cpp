@@ -2,9 +2,10 @@
 #include "files/ComboFileReader.h"
 
 #include "files/ComboFileFormat.h"
-#include "text/EntryChoices.h"
 #include "files/StrictJsonParser.h"
 #include "scoring/Scoring.h"
+#include "text/EntryChoices.h"
+#include "text/ModeName.h"
 
 #include <cstdint>
 #include <map>
@@ -105,8 +106,7 @@ private:
     }
 
     // A whole number in min..max, written without a fraction or exponent.
-    std::int32_t WholeNumber(const Json& value, const std::string& where, int min,
-                             int max) const {
+    std::int32_t WholeNumber(const Json& value, const std::string& where, int min, int max) const {
         const std::string text = Describe(value, where);
         if (!IsWrittenWhole(value, where)) {
             Refuse(where, "expected a whole number, found " + text);
@@ -262,10 +262,10 @@ ComboState ComboChecks::Combo(const Json& root) const {
             continue;
         } else if (key == "mode") {
             const std::string& mode = Text(value, at);
-            if (mode != kTheory && mode != kReal) {
+            if (mode != kTheoryModeName && mode != kRealModeName) {
                 Refuse(at, QuotedText(mode) + " is not \"Theory\" or \"Real\"");
             }
-            state.m_bReal = mode == kReal ? 1 : 0;
+            state.m_bReal = mode == kRealModeName ? 1 : 0;
         } else if (key == "hp") {
             state.m_nHp = WholeNumber(value, at, kMinValue, kMaxValue);
         } else if (key == "def") {
@@ -318,4 +318,3 @@ ComboFileResult ParseComboFile(std::string_view text) {
         return ComboFileError{0, 0, refusal.where, refusal.reason};
     }
 }
-

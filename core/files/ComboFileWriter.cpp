@@ -2,6 +2,7 @@
 #include "files/ComboFileWriter.h"
 
 #include "files/ComboFileFormat.h"
+#include "text/ModeName.h"
 
 #include <nlohmann/json.hpp>
 
@@ -26,18 +27,14 @@ Json Hit(const ComboEntry& entry) {
     hit["damage"] = entry.m_nDamage;
     hit["kovRate"] = entry.m_dKovRate;
     hit["hitRate"] = entry.m_dHitRate;
-    hit["unDefence"] = flag(entry.m_bUnDefence);
-    hit["hitsLeft"] = entry.m_nHitsLeft;
-    hit["calculate"] = flag(entry.m_bCalculate);
-    hit["airier"] = flag(entry.m_bAirier);
-    hit["core"] = flag(entry.m_bCore);
-    hit["counter"] = flag(entry.m_bCounter);
-    hit["double"] = flag(entry.m_bDouble);
-    hit["linkTrap"] = flag(entry.m_bLinkTrap);
-    hit["linkCount"] = entry.m_nLinkCount;
-    hit["longRange"] = flag(entry.m_bLongRange);
-    hit["rapidChain"] = flag(entry.m_bRapidChain);
-    hit["option"] = flag(entry.m_bOption);
+    for (const FlagKey& key : kFlagKeys) {
+        hit[key.name] = flag(entry.*key.field);
+        // The two counts follow the flag they belong with.
+        if (key.field == &ComboEntry::m_bUnDefence)
+            hit["hitsLeft"] = entry.m_nHitsLeft;
+        if (key.field == &ComboEntry::m_bLinkTrap)
+            hit["linkCount"] = entry.m_nLinkCount;
+    }
     return hit;
 }
 
@@ -47,7 +44,7 @@ std::string SerializeComboFile(const ComboState& state) {
     Json file = Json::object();
     file["format"] = kFormat;
     file["version"] = kVersion;
-    file["mode"] = state.m_bReal != 0 ? kReal : kTheory;
+    file["mode"] = ModeName(state.m_bReal);
     file["hp"] = state.m_nHp;
     file["def"] = state.m_nDef;
     Json hits = Json::array();
@@ -59,6 +56,6 @@ std::string SerializeComboFile(const ComboState& state) {
     return file.dump(2) + "\n";
 }
 
-FileWriteOutcome SaveComboFile(const std::string& path, const ComboState& state) {
+WriteOutcome SaveComboFile(const std::string& path, const ComboState& state) {
     return WriteFileSafely(path, SerializeComboFile(state));
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/ComboState.h"
 #include "files/SafeFileWrite.h"
+#include "model/ComboState.h"
 
 #include <string>
 
@@ -12,4 +12,4 @@
 std::string SerializeComboFile(const ComboState& state);
 
 // Writes that text to `path` without ever leaving a half-written file.
-FileWriteOutcome SaveComboFile(const std::string& path, const ComboState& state);
+WriteOutcome SaveComboFile(const std::string& path, const ComboState& state);

@@ -32,7 +32,7 @@ mode_t CurrentUmask() {
     return mask;
 }
 
-FileWriteOutcome Failed(int err) {
+WriteOutcome Failed(int err) {
     return {false, SystemErrorText(err)};
 }
 
@@ -58,8 +58,8 @@ bool TakeOwnerAndMode(int fd, const struct stat* old) {
 
 // The regular file `path` (or none yet) replaced by a temporary file renamed
 // over it; `old` is what stands there now, null for a new file.
-FileWriteOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
-                                   const struct stat* old) {
+WriteOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
+                               const struct stat* old) {
     // Renaming would replace a file its owner made read-only; refuse, as
     // writing to it in place would be refused.
     if (old != nullptr && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -115,7 +115,7 @@ FileWriteOutcome ReplaceAtomically(const std::string& path, std::string_view byt
 
 } // namespace
 
-FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
+WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
     if (path.empty()) {
         return {false, "no file name given"};
     }
@@ -154,6 +154,6 @@ FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes
     }
     // A disk written over would lose its file system; a socket cannot be
     // opened as a file at all.
-    return {false, "not a regular file but " + FileKindText(info.st_mode) +
-                       ", which is never written"};
+    return {false,
+            "not a regular file but " + FileKindText(info.st_mode) + ", which is never written"};
 }

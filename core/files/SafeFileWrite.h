@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/WriteOutcome.h"
+
 #include <string>
 #include <string_view>
-
-struct FileWriteOutcome {
-    bool ok = false;
-    std::string error; // the system's reason when !ok
-};
 
 // Replaces the contents of the regular file `path` with `bytes` so that the
 // file is either the old one or the new one, never a mix: the bytes go to a
@@ -23,4 +20,4 @@ struct FileWriteOutcome {
 // Nothing but a regular file is ever renamed over. A named pipe or a
 // character device is written into directly (see WriteIntoStream); a folder,
 // a block device, a socket and an empty name are refused.
-FileWriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);
+WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes);

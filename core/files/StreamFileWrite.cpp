@@ -52,7 +52,7 @@ private:
 
 } // namespace
 
-FileWriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes) {
+WriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes) {
     // Without O_NONBLOCK, opening a pipe waits until a reader opens it.
     int fd;
     do {

@@ -11,4 +11,4 @@
 // content to keep and must never be replaced by a file. A pipe that nobody
 // reads is refused at once instead of waiting for a reader, and a reader that
 // goes away fails the write instead of ending the program.
-FileWriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes);
+WriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes);

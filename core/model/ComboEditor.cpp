@@ -17,7 +17,7 @@ int PlaceCapture(ComboState& state, const EntryCapture& capture, int startRow) {
     state.m_nDef = capture.def;
     ComboEntry& entry = state.m_entry;
     entry.m_dKovRate = capture.kovRate;
-    entry.m_dHitRate = entry.m_bCore ? 1.0 : capture.hitRate;
+    entry.m_dHitRate = entry.m_bCore ? kCoreHitRate : capture.hitRate;
     entry.m_nLinkCount = entry.m_bLinkTrap ? capture.linkCount : 0;
     return state.PlaceEntry(startRow, capture.hitCount);
 }

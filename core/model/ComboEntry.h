@@ -45,6 +45,9 @@ struct HitResult {
     bool operator==(const HitResult&) const = default;
 };
 
+// The hit rate of every Core hit, whatever the list shows.
+inline constexpr double kCoreHitRate = 1.0;
+
 void ClearEntry(ComboEntry& entry);
 void ClearResult(HitResult& result);
 

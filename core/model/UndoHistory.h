@@ -15,12 +15,12 @@
 // "Clear", "Move Up" ...).
 inline constexpr std::size_t kDefaultUndoLimit = 100;
 
-template <class Snapshot>
-class UndoHistory {
+template <class Snapshot> class UndoHistory {
 public:
     static constexpr std::size_t kDefaultLimit = kDefaultUndoLimit;
 
-    explicit UndoHistory(std::size_t limit = kDefaultLimit) : m_limit(std::max<std::size_t>(limit, 1)) {}
+    explicit UndoHistory(std::size_t limit = kDefaultLimit)
+        : m_limit(std::max<std::size_t>(limit, 1)) {}
 
     // A change named `label` has turned `before` into the current snapshot.
     // The redo steps are dropped; beyond the limit the oldest step goes.
@@ -45,12 +45,16 @@ public:
 
     // Takes back the latest change: returns the snapshot to restore, and keeps
     // `current` for Redo. Nothing (and no change) when there is no step.
-    std::optional<Snapshot> Undo(Snapshot current) { return Move(m_undo, m_redo, std::move(current)); }
+    std::optional<Snapshot> Undo(Snapshot current) {
+        return Move(m_undo, m_redo, std::move(current));
+    }
 
     // Makes the latest undone change again; `current` goes back to Undo. Redo
     // steps never outnumber the undo room they came from, so this cannot push
     // the oldest undo step out.
-    std::optional<Snapshot> Redo(Snapshot current) { return Move(m_redo, m_undo, std::move(current)); }
+    std::optional<Snapshot> Redo(Snapshot current) {
+        return Move(m_redo, m_undo, std::move(current));
+    }
 
     void Clear() {
         m_undo.clear();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "report/ComboReport.h"
 
-#include "text/RowLine.h"
 #include "report/ResultsLog.h"
+#include "text/RowLine.h"
 
 #include <algorithm>
 

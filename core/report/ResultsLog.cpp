@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "report/ResultsLog.h"
 
+#include "files/SystemError.h"
 #include "text/ModeName.h"
 #include "text/NumberFormat.h"
 #include "text/RowLine.h"
-#include "files/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -52,8 +52,8 @@ void AppendAsciiLine(std::string& block, std::string_view line) {
     block += kLineEnd;
 }
 
-AppendOutcome Failure(int err) {
-    return AppendOutcome{false, SystemErrorText(err)};
+WriteOutcome Failure(int err) {
+    return WriteOutcome{false, SystemErrorText(err)};
 }
 
 } // namespace
@@ -88,7 +88,7 @@ std::string BuildResultsBlock(const ComboState& state, const std::vector<std::st
     return block;
 }
 
-AppendOutcome AppendResultsBlock(const std::string& path, const std::string& block) {
+WriteOutcome AppendResultsBlock(const std::string& path, const std::string& block) {
     int fd;
     do {
         fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
@@ -140,5 +140,5 @@ AppendOutcome AppendResultsBlock(const std::string& path, const std::string& blo
     if (::close(fd) != 0) {
         return Failure(errno);
     }
-    return AppendOutcome{true, {}};
+    return WriteOutcome{true, {}};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/WriteOutcome.h"
 #include "model/ComboState.h"
 
 #include <string>
@@ -12,12 +13,7 @@ inline constexpr const char* kResultsFileName = "Results.Txt";
 // combo list's lines as shown; the totals come from row m_nLast (>= 0).
 std::string BuildResultsBlock(const ComboState& state, const std::vector<std::string>& rowLines);
 
-struct AppendOutcome {
-    bool ok = false;
-    std::string error; // the system's reason when !ok
-};
-
 // Appends `block` to `path` with one write on a descriptor opened for
 // appending (created when missing, never truncated). Reports success only
 // once the data is written and the file closed without error.
-AppendOutcome AppendResultsBlock(const std::string& path, const std::string& block);
+WriteOutcome AppendResultsBlock(const std::string& path, const std::string& block);

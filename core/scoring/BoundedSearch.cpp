@@ -58,8 +58,8 @@ namespace {
 
 constexpr double kBoundSlack = 1.0 + 1e-9;
 constexpr unsigned kControlEvery = 64;
-constexpr int kMaxMoves = 200;       // improving moves tried before settling
-constexpr double kBoundShare = 0.1;  // of the progress, for the bound
+constexpr int kMaxMoves = 200;      // improving moves tried before settling
+constexpr double kBoundShare = 0.1; // of the progress, for the bound
 constexpr double kNoCut = -std::numeric_limits<double>::infinity();
 
 struct State {

@@ -22,11 +22,10 @@
 // played right after X from any rate in X's range, each row's unreduced
 // score floor(M3 x floor(T x R)) (+ 50) is monotone in R, so it lies between
 // its values at the two ends of the range. Theory scores are not reduced:
-// the top end bounds it (so Theory mode computes no least rates). In Real mode a score is reduced modulo 2^24; when
-// both ends lie in one band [j x 2^24, (j + 1) x 2^24) the reduction
-// subtracts the same j x 2^24 across the range and the top end's reduced
-// score bounds it, otherwise only 2^24 - 1 does. The rate after u lies in
-// the range of X + u, so
+// the top end bounds it (so Theory mode computes no least rates). In Real mode a score is reduced
+// modulo 2^24; when both ends lie in one band [j x 2^24, (j + 1) x 2^24) the reduction subtracts
+// the same j x 2^24 across the range and the top end's reduced score bounds it, otherwise only 2^24
+// - 1 does. The rate after u lies in the range of X + u, so
 //     rest[X] = max over u outside X of (bound of u after X + rest[X + u]),
 // with rest[all units] = 0, bounds what any order of the units outside X
 // adds from any rate in X's range. Filled in decreasing order of the masks.
@@ -49,8 +48,9 @@ bool Cancelled(const SearchControl* control) {
 
 // Most a unit's rows score when played from any rate between `low` and
 // `high` (`low` unused in Theory mode), their damage being `damage`.
-[[gnu::always_inline]] inline double UnitBound(const std::vector<UnitRow>& rows, const RowDamage* damage, double low,
-                 double high, bool real) {
+[[gnu::always_inline]] inline double UnitBound(const std::vector<UnitRow>& rows,
+                                               const RowDamage* damage, double low, double high,
+                                               bool real) {
     double bound = 0.0;
     for (std::size_t j = 0; j < rows.size(); ++j) {
         const UnitRow& row = rows[j];
@@ -178,8 +178,8 @@ SubsetBounds ComputeSubsetBounds(const OrderModel& model, const SearchControl* c
         const unsigned pred = s & (s - 1);
         std::int32_t total16 = b.total16[pred];
         bool alive = b.alive[pred] != 0;
-        AddUnitDamage(model.units[static_cast<std::size_t>(std::countr_zero(s))], model.hp,
-                      total16, alive, damage);
+        AddUnitDamage(model.units[static_cast<std::size_t>(std::countr_zero(s))], model.hp, total16,
+                      alive, damage);
         b.total16[s] = total16;
         b.alive[s] = alive ? 1 : 0;
     }

@@ -58,8 +58,8 @@ struct RowDamage {
 
 // Adds the damage of a unit's rows to the running 16-bit total, writing one
 // RowDamage per row into `out`.
-inline void AddUnitDamage(const std::vector<UnitRow>& rows, std::int32_t hp,
-                          std::int32_t& total16, bool& alive, RowDamage* out) {
+inline void AddUnitDamage(const std::vector<UnitRow>& rows, std::int32_t hp, std::int32_t& total16,
+                          bool& alive, RowDamage* out) {
     for (const UnitRow& row : rows) {
         const DamageStep step = AddDamage(total16, alive, row.damage, hp);
         *out++ = {step.total, step.jk};

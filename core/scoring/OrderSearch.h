@@ -9,11 +9,15 @@
 #include <limits>
 #include <vector>
 
-// How states of the search are pruned. Exact is the only one FindBestOrder
-// uses. AssumeMonotone drops every state whose rate and score are both
-// beaten by another one of the same units, which is only sound when no hit
-// score wraps; tests use it to show that the exact pruning is needed, and the
-// Real-mode search uses it for a first good order.
+// The earlier exact search, one layer of subsets after another with every
+// distinct rate kept. FindBestOrder no longer runs it (see BoundedSearch.h);
+// it stays as the independent reference the bounded search is tested and
+// measured against.
+//
+// How its states are pruned: AssumeMonotone drops every state whose rate and
+// score are both beaten by another one of the same units, which is only sound
+// when no hit score wraps; tests use it to show that the exact pruning is
+// needed.
 enum class Pruning { Exact, AssumeMonotone };
 
 struct OrderSearchOptions {

@@ -102,7 +102,7 @@ ParsedDouble ParseDouble(const char* first, const char* last, bool hex) {
     const auto res = std::from_chars(first, last, parsed.value,
                                      hex ? std::chars_format::hex : std::chars_format::general);
     parsed.length = static_cast<std::size_t>(res.ptr - first);
-    parsed.outcome = res.ec == std::errc{}                         ? ParsedDouble::Outcome::Ok
+    parsed.outcome = res.ec == std::errc{}                      ? ParsedDouble::Outcome::Ok
                      : res.ec == std::errc::result_out_of_range ? ParsedDouble::Outcome::OutOfRange
                                                                 : ParsedDouble::Outcome::NoNumber;
     return parsed;

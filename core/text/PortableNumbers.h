@@ -21,7 +21,7 @@ void ScientificDigitsPortable(double magnitude, std::string& digits, int& expone
 struct ParsedDouble {
     enum class Outcome { Ok, NoNumber, OutOfRange };
     Outcome outcome = Outcome::NoNumber;
-    double value = 0.0;      // set only for Ok
-    std::size_t length = 0;  // characters taken, for Ok and OutOfRange
+    double value = 0.0;     // set only for Ok
+    std::size_t length = 0; // characters taken, for Ok and OutOfRange
 };
 ParsedDouble ParseDoublePortable(const char* first, const char* last, bool hex);

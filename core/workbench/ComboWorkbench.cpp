@@ -63,8 +63,7 @@ ComboWorkbench::ComboWorkbench(std::size_t historyLimit) : m_history(historyLimi
     m_state.ResetCombo();
 }
 
-template <class Change>
-void ComboWorkbench::Record(const char* label, Change change) {
+template <class Change> void ComboWorkbench::Record(const char* label, Change change) {
     Snapshot before{m_state, m_filePath, false};
     change();
     before.changesFile = before.filePath != m_filePath;
@@ -304,8 +303,8 @@ ComboWorkbench::OpenResult ComboWorkbench::Open(const std::string& path) {
     return ShowWhole();
 }
 
-FileWriteOutcome ComboWorkbench::SaveAs(const std::string& path) {
-    FileWriteOutcome outcome = SaveComboFile(path, m_state);
+WriteOutcome ComboWorkbench::SaveAs(const std::string& path) {
+    WriteOutcome outcome = SaveComboFile(path, m_state);
     if (outcome.ok) {
         m_filePath = path;
         m_onDisk[path] = m_state;

@@ -78,7 +78,7 @@ public:
     using OpenResult = std::variant<ViewUpdate, ComboFileError>;
     OpenResult Open(const std::string& path);
     // Writes the combo to `path`, which becomes its file on success.
-    FileWriteOutcome SaveAs(const std::string& path);
+    WriteOutcome SaveAs(const std::string& path);
     // The file the combo belongs to; empty when it never touched one.
     const std::string& FilePath() const { return m_filePath; }
     // The combo differs from what its file holds (never without a file).
@@ -104,8 +104,7 @@ private:
     // The one way a command changes the combo: `change` edits m_state (and
     // may set m_filePath); a step named `label` is recorded if anything
     // changed.
-    template <class Change>
-    void Record(const char* label, Change change);
+    template <class Change> void Record(const char* label, Change change);
     ViewUpdate Step(bool undo);
     ViewUpdate ShowWhole();
     ViewUpdate Rebuilt(ButtonStates buttons, ControlRole focus) const;

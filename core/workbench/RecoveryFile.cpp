@@ -83,7 +83,7 @@ void RecoveryFile::Run() {
 void RecoveryFile::WriteOut(const std::string& bytes) {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ignored);
-    const FileWriteOutcome outcome = WriteFileSafely(m_path, bytes);
+    const WriteOutcome outcome = WriteFileSafely(m_path, bytes);
     std::lock_guard lock(m_mutex);
     m_lastError = outcome.ok ? std::string() : outcome.error;
 }

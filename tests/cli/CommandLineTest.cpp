@@ -42,8 +42,8 @@ std::string ReadAll(int fd) {
 
 // Where standard output goes and what the environment adds to PATH.
 struct RunSetting {
-    std::string outPath;              // empty: a pipe the test reads
-    std::vector<std::string> env;     // NAME=value
+    std::string outPath;          // empty: a pipe the test reads
+    std::vector<std::string> env; // NAME=value
 };
 
 // Runs the program with `args` in the current folder, with no display in its
@@ -202,12 +202,13 @@ TEST_F(CommandLine, AppendAddsTheBlockToResultsTxtOrSaysWhyNot) {
 }
 
 TEST_F(CommandLine, ARefusedFileIsOneLineOnStandardErrorAndStatusTwo) {
-    WriteFile("range.kovcombo", Combo("Theory", 300, 20,
-                                      {Hit(R"("damage": 10)"), Hit(R"("damage": 1200)")}));
+    WriteFile("range.kovcombo",
+              Combo("Theory", 300, 20, {Hit(R"("damage": 10)"), Hit(R"("damage": 1200)")}));
     const ProgramRun range = Program({"--report", "range.kovcombo"});
     EXPECT_EQ(range.status, 2);
     EXPECT_EQ(range.out, "");
-    EXPECT_EQ(range.err, "kov-calculator: range.kovcombo: hits[1].damage: 1200 is outside 0..999\n");
+    EXPECT_EQ(range.err,
+              "kov-calculator: range.kovcombo: hits[1].damage: 1200 is outside 0..999\n");
 
     WriteFile("syntax.kovcombo", "{\"format\": \"kov-combo\",\n  \"version\" 1}\n");
     const ProgramRun syntax = Program({"--best-order", "syntax.kovcombo"});
@@ -225,16 +226,19 @@ TEST_F(CommandLine, HelpVersionAndUnknownOptions) {
     const ProgramRun help = Program({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: kov-calculator [options] [FILE]", 0), 0u) << help.out;
-    for (const char* option : {"--report <FILE>", "--append", "--best-order <FILE>", "--output <OUT>"})
+    for (const char* option :
+         {"--report <FILE>", "--append", "--best-order <FILE>", "--output <OUT>"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 
     const ProgramRun version = Program({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kov-calculator 0.92\n");
 
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--frobnicate"}, {"--append"}, {"--report"},
-          {"--output", "x.kovcombo"}, {"--report", "a", "--best-order", "b"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--frobnicate"},
+                                                 {"--append"},
+                                                 {"--report"},
+                                                 {"--output", "x.kovcombo"},
+                                                 {"--report", "a", "--best-order", "b"}}) {
         const ProgramRun refused = Program(args);
         EXPECT_EQ(refused.status, 2) << args[0];
         EXPECT_EQ(refused.out, "");
@@ -262,7 +266,8 @@ void ExpectBestOfAllOrders(const std::string& mode, int hp, std::vector<std::str
 
     std::sort(hits.begin(), hits.end());
     WriteFile("combo.kovcombo", Combo(mode, hp, 0, hits));
-    const ProgramRun reordered = Program({"--best-order", "combo.kovcombo", "--output", "best.kovcombo"});
+    const ProgramRun reordered =
+        Program({"--best-order", "combo.kovcombo", "--output", "best.kovcombo"});
     ASSERT_EQ(reordered.status, 0) << reordered.err;
     EXPECT_EQ(TotalKov(reordered.out), best) << mode;
     EXPECT_GT(best, first) << "the first order must not already be the best";
@@ -281,16 +286,18 @@ TEST_F(CommandLine, BestOrderMatchesTheBestOfEveryOrderInBothModes) {
     // reduces them and the best order differs from Theory's.
     const std::string bonuses =
         R"("airier": true, "core": true, "hitRate": 1, "counter": true, "double": true, "longRange": true, "rapidChain": true)";
-    ExpectBestOfAllOrders("Real", 999,
-                          {Hit(R"("damage": 999, "kovRate": 4.0, "linkTrap": true, "linkCount": 11, )" + bonuses),
-                           Hit(R"("damage": 900, "kovRate": 3.2, "linkTrap": true, "linkCount": 9, )" + bonuses),
-                           Hit(R"("damage": 850, "kovRate": 2.5, "linkTrap": true, "linkCount": 7, )" + bonuses),
-                           Hit(R"("damage": 700, "kovRate": 0.5)")});
+    ExpectBestOfAllOrders(
+        "Real", 999,
+        {Hit(R"("damage": 999, "kovRate": 4.0, "linkTrap": true, "linkCount": 11, )" + bonuses),
+         Hit(R"("damage": 900, "kovRate": 3.2, "linkTrap": true, "linkCount": 9, )" + bonuses),
+         Hit(R"("damage": 850, "kovRate": 2.5, "linkTrap": true, "linkCount": 7, )" + bonuses),
+         Hit(R"("damage": 700, "kovRate": 0.5)")});
 }
 
 TEST_F(CommandLine, BestOrderOfAnOptimalComboChangesNothing) {
     WriteFile("example.kovcombo", kExampleFile);
-    const ProgramRun first = Program({"--best-order", "example.kovcombo", "--output", "best.kovcombo"});
+    const ProgramRun first =
+        Program({"--best-order", "example.kovcombo", "--output", "best.kovcombo"});
     ASSERT_EQ(first.status, 0) << first.err;
     const ProgramRun again = Program({"--best-order", "best.kovcombo"});
     EXPECT_EQ(again.status, 0);
@@ -319,7 +326,8 @@ TEST_F(CommandLine, RefusalsFailuresAndWhereEachOutputGoes) {
     ASSERT_EQ(mkfifo("pipe.kovcombo", 0600), 0);
     std::filesystem::create_symlink("nowhere/best.kovcombo", "dangling.kovcombo");
     // The best order of the example and its report, as the program saves it.
-    const ProgramRun best = Program({"--best-order", "example.kovcombo", "--output", "best.kovcombo"});
+    const ProgramRun best =
+        Program({"--best-order", "example.kovcombo", "--output", "best.kovcombo"});
     ASSERT_EQ(best.status, 0) << best.err;
     ASSERT_EQ(best.err, kBestLine);
     const std::string combo = ReadFile("best.kovcombo");
@@ -328,42 +336,110 @@ TEST_F(CommandLine, RefusalsFailuresAndWhereEachOutputGoes) {
 
     const std::vector<CliCase> cases = {
         // Arguments refused with the usage.
-        {{"--report", "a", "--report", "b"}, "", {}, 2, "", "--report can be given only once.\n" + kUsage},
-        {{"--best-order", "a", "--best-order", "b"}, "", {}, 2, "",
+        {{"--report", "a", "--report", "b"},
+         "",
+         {},
+         2,
+         "",
+         "--report can be given only once.\n" + kUsage},
+        {{"--best-order", "a", "--best-order", "b"},
+         "",
+         {},
+         2,
+         "",
          "--best-order can be given only once.\n" + kUsage},
-        {{"--best-order", "a", "--output", "x", "--output", "y"}, "", {}, 2, "",
+        {{"--best-order", "a", "--output", "x", "--output", "y"},
+         "",
+         {},
+         2,
+         "",
          "--output can be given only once.\n" + kUsage},
-        {{"--report", "a", "--append", "--append"}, "", {}, 2, "",
+        {{"--report", "a", "--append", "--append"},
+         "",
+         {},
+         2,
+         "",
          "--append can be given only once.\n" + kUsage},
         {{"a.kovcombo", "b.kovcombo"}, "", {}, 2, "", "Only one FILE can be opened.\n" + kUsage},
-        {{"--best-order", "example.kovcombo", "--output", ""}, "", {}, 2, "",
+        {{"--best-order", "example.kovcombo", "--output", ""},
+         "",
+         {},
+         2,
+         "",
          "--output needs a file name (- for standard output).\n" + kUsage},
         // Files refused: status 2, one line.
-        {{"--report", "empty.kovcombo"}, "", {}, 2, "",
+        {{"--report", "empty.kovcombo"},
+         "",
+         {},
+         2,
+         "",
          "empty.kovcombo: the combo has no hits, so there is nothing to report\n"},
-        {{"--best-order", "-"}, "{\"format\": \"kov-combo\", \"version\": 1}", {}, 2, "",
+        {{"--best-order", "-"},
+         "{\"format\": \"kov-combo\", \"version\": 1}",
+         {},
+         2,
+         "",
          "-: the combo has no hits, so there is nothing to report\n"},
-        {{"--report", "pipe.kovcombo"}, "", {}, 2, "",
+        {{"--report", "pipe.kovcombo"},
+         "",
+         {},
+         2,
+         "",
          "pipe.kovcombo: not a regular file but a named pipe (FIFO)\n"},
-        {{"--report", "-"}, std::string("{\"format\":\"kov-combo\",\"version\":1}\0junk{{", 41), {}, 2, "",
+        {{"--report", "-"},
+         std::string("{\"format\":\"kov-combo\",\"version\":1}\0junk{{", 41),
+         {},
+         2,
+         "",
          "-:1:35: a NUL byte, which no text file holds\n"},
         // Writes that fail: status 1 with the system's reason.
-        {{"--best-order", "example.kovcombo", "--output", "nodir/x"}, "", {}, 1, "",
+        {{"--best-order", "example.kovcombo", "--output", "nodir/x"},
+         "",
+         {},
+         1,
+         "",
          "nodir/x: No such file or directory\n"},
-        {{"--best-order", "example.kovcombo", "--output", "dangling.kovcombo"}, "", {}, 1, "",
+        {{"--best-order", "example.kovcombo", "--output", "dangling.kovcombo"},
+         "",
+         {},
+         1,
+         "",
          "dangling.kovcombo: a symbolic link to nowhere/best.kovcombo, which does not exist\n"},
-        {{"--best-order", "example.kovcombo", "--output", "pipe.kovcombo"}, "", {}, 1, "",
+        {{"--best-order", "example.kovcombo", "--output", "pipe.kovcombo"},
+         "",
+         {},
+         1,
+         "",
          "pipe.kovcombo: no program is reading from the named pipe\n"},
-        {{"--report", "example.kovcombo"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
+        {{"--report", "example.kovcombo"},
+         "",
+         {"/dev/full", {}},
+         1,
+         "",
+         "standard output: " + full + "\n"},
         {{"--help"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
         {{"--version"}, "", {"/dev/full", {}}, 1, "", "standard output: " + full + "\n"},
         // The reordered combo on standard output, by "-" or by its name,
         // instead of the report; the summary on standard error either way.
         {{"--best-order", "example.kovcombo", "--output", "-"}, "", {}, 0, "<combo>", kBestLine},
-        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"}, "", {}, 0, "<combo>", kBestLine},
-        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"}, "", {"res.txt", {}}, 0,
-         "<combo>", kBestLine},
-        {{"--best-order", "example.kovcombo", "--output", "/dev/null"}, "", {}, 0, "<block>", kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"},
+         "",
+         {},
+         0,
+         "<combo>",
+         kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/stdout"},
+         "",
+         {"res.txt", {}},
+         0,
+         "<combo>",
+         kBestLine},
+        {{"--best-order", "example.kovcombo", "--output", "/dev/null"},
+         "",
+         {},
+         0,
+         "<block>",
+         kBestLine},
     };
     for (const CliCase& c : cases) {
         std::string shown;
@@ -379,7 +455,8 @@ TEST_F(CommandLine, RefusalsFailuresAndWhereEachOutputGoes) {
         EXPECT_EQ(run.err, (c.err == kBestLine ? "" : "kov-calculator: ") + err) << shown;
     }
     EXPECT_EQ(std::filesystem::status("/dev/null").type(), std::filesystem::file_type::character);
-    EXPECT_EQ(std::filesystem::symlink_status("pipe.kovcombo").type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::symlink_status("pipe.kovcombo").type(),
+              std::filesystem::file_type::fifo);
     EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
@@ -398,7 +475,8 @@ TEST_F(CommandLine, ADisplayThatDoesNotAnswerIsNamedInOneSentence) {
     for (const auto& [env, named] : cases) {
         const ProgramRun run = Program({}, "", {"", env});
         EXPECT_EQ(run.status, 1) << named;
-        EXPECT_EQ(run.err, "kov-calculator cannot show its window: it could not open " + named + ".\n");
+        EXPECT_EQ(run.err,
+                  "kov-calculator cannot show its window: it could not open " + named + ".\n");
         EXPECT_EQ(run.out, "");
     }
 }

@@ -60,9 +60,11 @@ TEST(BestOrderBound, EveryPrefixLiesInsideItsRangeAndUnderItsBound) {
         ComboState (*make)(combos::ComboMaker&, int);
     };
     const Kind kinds[] = {
-        {"theory", 150, [](combos::ComboMaker& m, int i) { return m.Combo(2 + i % 14, false, true); }},
+        {"theory", 150,
+         [](combos::ComboMaker& m, int i) { return m.Combo(2 + i % 14, false, true); }},
         {"real", 150, [](combos::ComboMaker& m, int i) { return m.Combo(2 + i % 14, true, true); }},
-        {"high rates", 150, [](combos::ComboMaker& m, int i) { return m.HighRateCombo(2 + i % 14); }},
+        {"high rates", 150,
+         [](combos::ComboMaker& m, int i) { return m.HighRateCombo(2 + i % 14); }},
     };
     for (const Kind& kind : kinds) {
         for (int i = 0; i < kind.count; ++i) {
@@ -111,10 +113,10 @@ TEST(BestOrderBound, RoundsEndAtTheBestOrder) {
     for (const Setting setting :
          {Setting{0, 1.0}, Setting{0, 4096.0}, Setting{2, 1.0}, Setting{0, 1e18}}) {
         for (int i = 0; i < 90; ++i) {
-            SCOPED_TRACE(::testing::Message() << setting.beamWidth << " " << setting.firstMargin
-                                              << " " << i);
-            const ComboState s =
-                i % 3 == 2 ? maker.HighRateCombo(3 + i % 6) : maker.Combo(3 + i % 6, i % 3 == 1, true);
+            SCOPED_TRACE(::testing::Message()
+                         << setting.beamWidth << " " << setting.firstMargin << " " << i);
+            const ComboState s = i % 3 == 2 ? maker.HighRateCombo(3 + i % 6)
+                                            : maker.Combo(3 + i % 6, i % 3 == 1, true);
             const std::vector<ComboUnit> units = SplitIntoUnits(s);
             BoundedSearchOptions options;
             options.beamWidth = setting.beamWidth;
@@ -140,7 +142,7 @@ TEST(BestOrderBound, BestOneAboveTheKnownOrder) {
         double best;
     };
     for (const Case c : {Case{12231, true, 204, 205}, Case{12295, false, 697, 698},
-                        Case{17687, false, 17702, 17703}}) {
+                         Case{17687, false, 17702, 17703}}) {
         SCOPED_TRACE(c.seed);
         combos::ComboMaker maker(c.seed);
         const ComboState s = maker.Combo(6, true, c.groups);

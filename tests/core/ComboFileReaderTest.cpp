@@ -221,9 +221,9 @@ TEST(ComboFileReader, MessagesQuoteTheFileAsWritten) {
         {File(R"("hits": [{}, 1.50])"), "hits[1]", "expected an object, found 1.50"},
         // Keys: 40 bytes are shown whole, one more is cut, in the path too.
         {File("\"" + key40 + "\": 1"), key40, "unknown key \"" + key40 + "\""},
-        {File("\"" + key40 + "x\": 1"), "\"" + key40 + "...\"",
-         "unknown key \"" + key40 + "...\""},
-        {File(R"("mode": ")" + key40 + "\""), "mode", "\"" + key40 + "\" is not \"Theory\" or \"Real\""},
+        {File("\"" + key40 + "x\": 1"), "\"" + key40 + "...\"", "unknown key \"" + key40 + "...\""},
+        {File(R"("mode": ")" + key40 + "\""), "mode",
+         "\"" + key40 + "\" is not \"Theory\" or \"Real\""},
         {File(R"("mode": ")" + key40 + "Real\""), "mode",
          "\"" + key40 + "...\" is not \"Theory\" or \"Real\""},
     };
@@ -272,8 +272,7 @@ TEST(ComboFileReader, SyntaxErrorsGiveLineAndColumn) {
         // it stands, between values, in a text or after the whole value.
         {"{\"format\": \"kov-combo\",\n \0\"version\": 1}"s, 2, 2,
          "a NUL byte, which no text file holds"},
-        {"{\"mode\": \"Th\0eory\"}"s, 1, 13,
-         "a NUL byte, which no text file holds"},
+        {"{\"mode\": \"Th\0eory\"}"s, 1, 13, "a NUL byte, which no text file holds"},
         {"{\"format\":\"kov-combo\",\"version\":1}\0junk{{"s, 1, 35,
          "a NUL byte, which no text file holds"},
         {"\0"s, 1, 1, "a NUL byte, which no text file holds"},
@@ -338,10 +337,12 @@ TEST(ComboFileReader, OnlyRegularFilesAreReadAndAFileAtTheLimitIsWhole) {
     std::filesystem::create_directories(dir);
     const std::string valid = File(R"("hp": 7)");
     const std::string atLimit = (dir / "limit.kovcombo").string();
-    std::ofstream(atLimit, std::ios::binary) << valid << std::string(1024 * 1024 - valid.size(), ' ');
+    std::ofstream(atLimit, std::ios::binary)
+        << valid << std::string(1024 * 1024 - valid.size(), ' ');
     ASSERT_EQ(std::filesystem::file_size(atLimit), 1024u * 1024u);
     const std::string overLimit = (dir / "over.kovcombo").string();
-    std::ofstream(overLimit, std::ios::binary) << valid << std::string(1024 * 1024 + 1 - valid.size(), ' ');
+    std::ofstream(overLimit, std::ios::binary)
+        << valid << std::string(1024 * 1024 + 1 - valid.size(), ' ');
     const std::string link = (dir / "link.kovcombo").string();
     std::filesystem::create_symlink(atLimit, link);
     const std::string fifo = (dir / "pipe.kovcombo").string();

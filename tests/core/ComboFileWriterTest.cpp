@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "files/ComboFileWriter.h"
 #include "files/ComboFileReader.h"
-#include "text/EntryChoices.h"
 #include "report/ComboReport.h"
 #include "scoring/Scoring.h"
+#include "text/EntryChoices.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
@@ -183,7 +183,7 @@ TEST(ComboFileWriter, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
 
     ComboState state;
     state.m_nHp = 123;
-    const FileWriteOutcome saved = SaveComboFile(path, state);
+    const WriteOutcome saved = SaveComboFile(path, state);
     EXPECT_TRUE(saved.ok) << saved.error;
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), SerializeComboFile(state));

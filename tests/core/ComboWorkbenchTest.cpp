@@ -161,12 +161,18 @@ TEST(ComboWorkbench, EnablesTheCommandsBeyondTheButtonsByTheCombo) {
         WorkbenchCommand command;
         bool enabled;
     } const cases[] = {
-        {0, -1, WorkbenchCommand::Undo, false},         {1, -1, WorkbenchCommand::Undo, true},
-        {1, -1, WorkbenchCommand::Redo, false},         {2, 1, WorkbenchCommand::DeleteLine, true},
-        {2, 2, WorkbenchCommand::DeleteLine, false},    {2, -1, WorkbenchCommand::DeleteLine, false},
-        {14, 0, WorkbenchCommand::DuplicateLine, true}, {15, 0, WorkbenchCommand::DuplicateLine, false},
-        {0, -1, WorkbenchCommand::CopyReport, false},   {1, -1, WorkbenchCommand::CopyReport, true},
-        {1, -1, WorkbenchCommand::BestOrder, false},    {2, -1, WorkbenchCommand::BestOrder, true},
+        {0, -1, WorkbenchCommand::Undo, false},
+        {1, -1, WorkbenchCommand::Undo, true},
+        {1, -1, WorkbenchCommand::Redo, false},
+        {2, 1, WorkbenchCommand::DeleteLine, true},
+        {2, 2, WorkbenchCommand::DeleteLine, false},
+        {2, -1, WorkbenchCommand::DeleteLine, false},
+        {14, 0, WorkbenchCommand::DuplicateLine, true},
+        {15, 0, WorkbenchCommand::DuplicateLine, false},
+        {0, -1, WorkbenchCommand::CopyReport, false},
+        {1, -1, WorkbenchCommand::CopyReport, true},
+        {1, -1, WorkbenchCommand::BestOrder, false},
+        {2, -1, WorkbenchCommand::BestOrder, true},
     };
     for (const Case& c : cases) {
         const ComboWorkbench bench = WithHits(c.hits);
@@ -196,34 +202,44 @@ TEST(ComboWorkbench, RecordsOneLabelledStepForEachChangeAndNoneOtherwise) {
              b.Modify(Capture());
          },
          1, "Add"},
-        {"modify", [](auto& b) {
+        {"modify",
+         [](auto& b) {
              AddHit(b, 10);
              b.SelectLine(0);
              b.WorkingEntry().m_nDamage = 11;
              b.Modify(Capture());
-         }, 2, "Modify"},
-        {"duplicate", [](auto& b) {
+         },
+         2, "Modify"},
+        {"duplicate",
+         [](auto& b) {
              AddHit(b, 10);
              b.DuplicateLine(0);
-         }, 2, "Duplicate Line"},
-        {"delete", [](auto& b) {
+         },
+         2, "Duplicate Line"},
+        {"delete",
+         [](auto& b) {
              AddHit(b, 10);
              b.DeleteLine(0);
-         }, 2, "Delete Line"},
+         },
+         2, "Delete Line"},
         {"refused duplicate", [](auto& b) { b.DuplicateLine(0); }, 0, ""},
         {"clear of an empty combo", [](auto& b) { b.Clear(); }, 0, ""},
         {"new of an empty combo", [](auto& b) { b.New(); }, 0, ""},
-        {"move", [](auto& b) {
+        {"move",
+         [](auto& b) {
              AddHit(b, 10);
              AddHit(b, 20);
              b.Move(0, MoveDirection::Down);
-         }, 3, "Move Down"},
+         },
+         3, "Move Down"},
         {"mode", [](auto& b) { b.SwitchMode(1, 2); }, 1, "Theory/Real"},
-        {"remove", [](auto& b) {
+        {"remove",
+         [](auto& b) {
              AddHit(b, 10);
              AddHit(b, 20);
              b.Remove(1);
-         }, 3, "Remove"},
+         },
+         3, "Remove"},
     };
     for (const Case& c : cases) {
         ComboWorkbench bench;
@@ -400,9 +416,9 @@ TEST_F(WorkbenchFiles, MayLeaveAsksOnlyAboutUnsavedChangesToAFile) {
             });
         EXPECT_EQ(asked, c.asked);
         EXPECT_EQ(saved, c.saved);
-        EXPECT_EQ(leave, c.mayLeave) << "changed " << c.changed << ", answer "
-                                     << static_cast<int>(c.answer) << ", save works "
-                                     << c.saveWorks;
+        EXPECT_EQ(leave, c.mayLeave)
+            << "changed " << c.changed << ", answer " << static_cast<int>(c.answer)
+            << ", save works " << c.saveWorks;
     }
 }
 

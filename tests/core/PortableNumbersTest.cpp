@@ -50,9 +50,10 @@ void ExpectSameParse(const std::string& text, bool hex) {
     const auto res = std::from_chars(text.data(), text.data() + text.size(), expected,
                                      hex ? std::chars_format::hex : std::chars_format::general);
     const ParsedDouble parsed = ParseDoublePortable(text.data(), text.data() + text.size(), hex);
-    const auto outcome = res.ec == std::errc{}                         ? ParsedDouble::Outcome::Ok
-                         : res.ec == std::errc::result_out_of_range ? ParsedDouble::Outcome::OutOfRange
-                                                                    : ParsedDouble::Outcome::NoNumber;
+    const auto outcome = res.ec == std::errc{} ? ParsedDouble::Outcome::Ok
+                         : res.ec == std::errc::result_out_of_range
+                             ? ParsedDouble::Outcome::OutOfRange
+                             : ParsedDouble::Outcome::NoNumber;
     ASSERT_EQ(parsed.outcome, outcome) << '"' << text << "\" hex " << hex;
     if (outcome == ParsedDouble::Outcome::NoNumber)
         return;
@@ -66,9 +67,9 @@ void ExpectSameParse(const std::string& text, bool hex) {
 TEST(PortableNumbers, ScientificDigitsMatchToChars) {
     // The rates and totals the program prints, halves that round either way,
     // the ends of the range and random bit patterns over all of it.
-    for (double value : {0.0, 1.0, 0.5, 0.99, 0.125, 2.675, 1.005, 3.599, 1e23, 5e-324,
-                         2.2250738585072014e-308, 1.7976931348623157e308, 123456789012345678.0,
-                         0.1 + 0.2, 9.999999999999999e22})
+    for (double value :
+         {0.0, 1.0, 0.5, 0.99, 0.125, 2.675, 1.005, 3.599, 1e23, 5e-324, 2.2250738585072014e-308,
+          1.7976931348623157e308, 123456789012345678.0, 0.1 + 0.2, 9.999999999999999e22})
         ExpectSameScientific(value);
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 200000; ++i) {
@@ -85,14 +86,16 @@ TEST(PortableNumbers, ParsingMatchesFromChars) {
         const char* text;
         bool hex;
     } cases[] = {
-        {"1.5", false},   {"0.990", false}, {".5", false},    {"5.", false},       {"abc", false},
-        {"", false},      {" 1", false},    {"+1", false},    {"-1", false},       {"-0x1", false},
-        {"- 1", false},   {"--1", false},   {"-1p1", true},   {"-.8", true},       {"-x", true},       {"1e400", false},
-        {"1e-400", false}, {"1e-310", false}, {"0x10", false}, {"0X1", false},     {"inf", false},
-        {"Infinity", false}, {"nan", false}, {"1e", false},   {"1e+", false},      {"12.50x", false},
-        {"1p3", true},    {"1.8p-3", true}, {".8", true},     {"g", true},         {"1p", true},
-        {"1.8p-", true},  {"Ap+3z", true},  {"1.8.8p2", true}, {"1p99999", true},  {"1p-99999", true},
-        {".", true},      {"1p-1074", true}, {"1p-1080", true}, {"fffffffffffffffffp0", true},
+        {"1.5", false},    {"0.990", false},    {".5", false},     {"5.", false},
+        {"abc", false},    {"", false},         {" 1", false},     {"+1", false},
+        {"-1", false},     {"-0x1", false},     {"- 1", false},    {"--1", false},
+        {"-1p1", true},    {"-.8", true},       {"-x", true},      {"1e400", false},
+        {"1e-400", false}, {"1e-310", false},   {"0x10", false},   {"0X1", false},
+        {"inf", false},    {"Infinity", false}, {"nan", false},    {"1e", false},
+        {"1e+", false},    {"12.50x", false},   {"1p3", true},     {"1.8p-3", true},
+        {".8", true},      {"g", true},         {"1p", true},      {"1.8p-", true},
+        {"Ap+3z", true},   {"1.8.8p2", true},   {"1p99999", true}, {"1p-99999", true},
+        {".", true},       {"1p-1074", true},   {"1p-1080", true}, {"fffffffffffffffffp0", true},
     };
     for (const auto& c : cases)
         ExpectSameParse(c.text, c.hex);

@@ -82,7 +82,7 @@ protected:
 TEST_F(ResultsFile, AppendsWholeBlocks) {
     const std::string block = kTwoRowBlock;
     EXPECT_TRUE(AppendResultsBlock(m_path, block).ok);
-    const AppendOutcome second = AppendResultsBlock(m_path, block);
+    const WriteOutcome second = AppendResultsBlock(m_path, block);
     EXPECT_TRUE(second.ok);
     EXPECT_TRUE(second.error.empty());
     EXPECT_EQ(Read(), block + block);
@@ -94,7 +94,7 @@ TEST_F(ResultsFile, AppendsWholeBlocks) {
 
 TEST_F(ResultsFile, FailuresAreReportedAndChangeNothing) {
     const std::string missing = (m_dir / "no-such-dir" / "Results.Txt").string();
-    const AppendOutcome noDir = AppendResultsBlock(missing, kTwoRowBlock);
+    const WriteOutcome noDir = AppendResultsBlock(missing, kTwoRowBlock);
     EXPECT_FALSE(noDir.ok);
     EXPECT_FALSE(noDir.error.empty());
     EXPECT_FALSE(fs::exists(m_dir / "no-such-dir"));
@@ -102,7 +102,7 @@ TEST_F(ResultsFile, FailuresAreReportedAndChangeNothing) {
     // Permission bits do not stop root, and the tests may run as root; a
     // directory in the file's place cannot be written by anyone.
     fs::create_directory(m_path);
-    const AppendOutcome isDir = AppendResultsBlock(m_path, kTwoRowBlock);
+    const WriteOutcome isDir = AppendResultsBlock(m_path, kTwoRowBlock);
     EXPECT_FALSE(isDir.ok);
     EXPECT_FALSE(isDir.error.empty());
     EXPECT_TRUE(fs::is_empty(m_path));

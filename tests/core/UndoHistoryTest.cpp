@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "model/ComboState.h"
 #include "model/UndoHistory.h"
+#include "model/ComboState.h"
 
 #include <gtest/gtest.h>
 

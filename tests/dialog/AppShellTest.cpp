@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The application object: the main window runs modally in the dialogs' face
 // and its end is the program's end.
+#include "support/FileText.h"
+#include "support/TempDir.h"
 #include "window/CComboCalcApp.h"
 #include "window/CComboCalcDlg.h"
 #include "window/DialogFont.h"
 #include "window/templates/DialogTemplate.h"
-#include "support/FileText.h"
-#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -82,8 +82,9 @@ TEST(CComboCalcApp, StartsWithTheComboFileNamedOnTheCommandLine) {
     EXPECT_EQ(theApp.Run(QString::fromStdString(path)), 0);
     EXPECT_EQ(title.toStdString(), "two hits.kovcombo[*] - Kov Calculator Ver.0.92");
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0].toStdString(),
-              "01 |Ceil |  |  |  |  |  |  |  |  | 79|   79|1.0|      1.000|         79|         79");
+    EXPECT_EQ(
+        lines[0].toStdString(),
+        "01 |Ceil |  |  |  |  |  |  |  |  | 79|   79|1.0|      1.000|         79|         79");
     EXPECT_EQ(lines[1].toStdString().substr(0, 12), "02 |Wall |  ");
 }
 

@@ -18,10 +18,8 @@ namespace {
 class SpecialFilesTest : public DialogTest {
 protected:
     SpecialFilesTest() {
-        m_oldOpen = FileChooser::SetOpenHandler(
-            [this](QWidget*, const QString&, const QString&, const QString&) {
-                return m_openAnswer;
-            });
+        m_oldOpen = FileChooser::SetOpenHandler([this](QWidget*, const QString&, const QString&,
+                                                       const QString&) { return m_openAnswer; });
     }
     ~SpecialFilesTest() override { FileChooser::SetOpenHandler(m_oldOpen); }
 

@@ -37,7 +37,7 @@ std::string Block(int writer, int number) {
     return block + std::string(83, '-') + "\r\n\r\n";
 }
 
-std::string Outcome(const AppendOutcome& outcome) {
+std::string Outcome(const WriteOutcome& outcome) {
     return outcome.ok ? "ok" : "failed: " + outcome.error;
 }
 
@@ -163,7 +163,7 @@ TEST(ResultsFaults, AFullFileSystemNeverKeepsPartOfAReport) {
             const std::string old(oldSize, 'o');
             WriteFile(file, old);
             fill();
-            const AppendOutcome outcome = AppendResultsBlock(file, block);
+            const WriteOutcome outcome = AppendResultsBlock(file, block);
             Report(report, std::to_string(oldSize) + " " + Outcome(outcome) + " " +
                                (ReadFile(file) == old ? "unchanged" : "changed") + "\n");
             std::filesystem::remove(filler);
@@ -171,7 +171,7 @@ TEST(ResultsFaults, AFullFileSystemNeverKeepsPartOfAReport) {
         }
         // With room again the same report goes in whole.
         WriteFile(file, kEarlier);
-        const AppendOutcome outcome = AppendResultsBlock(file, block);
+        const WriteOutcome outcome = AppendResultsBlock(file, block);
         Report(report,
                std::string(outcome.ok && ReadFile(file) == kEarlier + block ? "room: ok"
                                                                             : "room: failed") +

@@ -68,7 +68,7 @@ TEST(SaveFaults, PermissionBitsOfTheOldFileOrOfANewOne) {
     const std::string fresh = dir.File("new.kovcombo");
     const ChildResult child = RunInChild([&](int report) {
         umask(027);
-        const FileWriteOutcome outcome = SaveComboFile(fresh, FullCombo());
+        const WriteOutcome outcome = SaveComboFile(fresh, FullCombo());
         struct stat created {};
         stat(fresh.c_str(), &created);
         Report(report, (outcome.ok ? "ok " : "failed ") + std::to_string(created.st_mode & 07777));
@@ -93,7 +93,7 @@ TEST(SaveFaults, AFileSizeLimitKeepsTheOldFileWhole) {
             small.rlim_cur = limit;
             if (setrlimit(RLIMIT_FSIZE, &small) != 0)
                 return kChildCannot;
-            const FileWriteOutcome outcome = SaveComboFile(file, FullCombo());
+            const WriteOutcome outcome = SaveComboFile(file, FullCombo());
             Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
             return 0;
         });
@@ -134,13 +134,13 @@ TEST(SaveFaults, AFullDiskKeepsTheOldFileWhole) {
             }
             close(fd);
         }
-        const FileWriteOutcome full = SaveComboFile(file, FullCombo());
+        const WriteOutcome full = SaveComboFile(file, FullCombo());
         const std::vector<std::string> left = Names(disk);
         Report(report, (full.ok ? "ok" : "failed: " + full.error) + " " +
                            (ReadFile(file) == kOld ? "unchanged" : "changed") + " " +
                            std::to_string(left.size()) + "\n");
         std::filesystem::remove(filler);
-        const FileWriteOutcome room = SaveComboFile(file, FullCombo());
+        const WriteOutcome room = SaveComboFile(file, FullCombo());
         Report(report, std::string(room.ok && ReadFile(file) == SerializeComboFile(FullCombo())
                                        ? "room: ok"
                                        : "room: failed") +
@@ -161,7 +161,7 @@ TEST(SaveFaults, AFailedSyncKeepsTheOldFileAndLeavesNoTemporaryFile) {
     WriteFile(file, kOld);
     const ChildResult child = RunInChild([&](int report) {
         const FailingSyncs failing(EIO);
-        const FileWriteOutcome outcome = SaveComboFile(file, FullCombo());
+        const WriteOutcome outcome = SaveComboFile(file, FullCombo());
         Report(report, (outcome.ok ? "ok" : "failed: " + outcome.error) + " after " +
                            std::to_string(FailingSyncs::Failed()) + " failed sync");
         return 0;

@@ -40,7 +40,7 @@ inline const std::string kOld = "{\"format\": \"kov-combo\", \"version\": 1, \"h
 inline std::string SaveInChild(const std::string& path, bool asNobody) {
     const ChildResult child = RunInChild(
         [&](int report) {
-            const FileWriteOutcome outcome = SaveComboFile(path, FullCombo());
+            const WriteOutcome outcome = SaveComboFile(path, FullCombo());
             Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
             return 0;
         },

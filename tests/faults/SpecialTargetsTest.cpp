@@ -32,7 +32,7 @@ mode_t KindOf(const std::string& path) {
 std::string GuardedSave(const std::string& path) {
     const ChildResult child = RunInChild([&](int report) {
         alarm(10);
-        const FileWriteOutcome outcome = SaveComboFile(path, FullCombo());
+        const WriteOutcome outcome = SaveComboFile(path, FullCombo());
         Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
         return 0;
     });
@@ -86,7 +86,7 @@ TEST(SpecialTargets, AReaderThatGoesAwayFailsTheWriteOnly) {
         }
         close(reader);
         // The reader's copy of the descriptor goes when it exits.
-        const FileWriteOutcome outcome = WriteFileSafely(pipe, std::string(1 << 20, 'x'));
+        const WriteOutcome outcome = WriteFileSafely(pipe, std::string(1 << 20, 'x'));
         sigset_t pending;
         sigpending(&pending);
         Report(report, (outcome.ok ? "ok" : "failed: " + outcome.error) +
@@ -111,7 +111,8 @@ TEST(SpecialTargets, DevicesAreWrittenIntoOrRefusedButNeverReplaced) {
         GTEST_SKIP() << "devices can be made only as root";
     EXPECT_EQ(GuardedSave(null), "ok");
     EXPECT_EQ(GuardedSave(full), "failed: No space left on device");
-    EXPECT_EQ(GuardedSave(disk), "failed: not a regular file but a block device, which is never written");
+    EXPECT_EQ(GuardedSave(disk),
+              "failed: not a regular file but a block device, which is never written");
     EXPECT_EQ(KindOf(null), S_IFCHR);
     EXPECT_EQ(KindOf(full), S_IFCHR);
     EXPECT_EQ(KindOf(disk), S_IFBLK);

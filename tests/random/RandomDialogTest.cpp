@@ -9,12 +9,12 @@
 // A failing run prints the seed and the shrunk sequence of actions.
 #include "random/DialogModel.h"
 
-#include "window/FileChooser.h"
 #include "scoring/Scoring.h"
 #include "support/ModalGuard.h"
 #include "support/TempDir.h"
 #include "support/WindowDriver.h"
 #include "support/WindowMenu.h"
+#include "window/FileChooser.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -872,9 +872,9 @@ struct FileAction : Action<FileAction> {
         if (kind != Kind::Open)
             m.Save();
         else
-            m.OpenSaved(answer == Feedback::SaveAnswer::Save ? Model::Answer::Save
+            m.OpenSaved(answer == Feedback::SaveAnswer::Save      ? Model::Answer::Save
                         : answer == Feedback::SaveAnswer::Discard ? Model::Answer::Discard
-                                                                 : Model::Answer::Cancel);
+                                                                  : Model::Answer::Cancel);
     }
     void Act(Sut& sut) const {
         sut.saveAnswer = answer;

@@ -24,7 +24,7 @@ TEST(FileChooser, TheDialogOffersEveryFileAndShowsItsColumnsWhole) {
     std::filesystem::create_directory(dir.File("folder"));
     QFileDialog dialog(nullptr, QStringLiteral("Open"), QString::fromStdString(dir.Path()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    SetUpFileDialog(dialog, QString::fromLatin1(FileChooser::kComboFilter));
+    SetUpFileDialog(dialog, FileChooser::ComboFilter());
     dialog.selectNameFilter(QString::fromLatin1(kAllFilesFilter));
     EXPECT_EQ(dialog.nameFilters(), (QStringList{"Kov combo (*.kovcombo)", "All files (*)"}));
     dialog.show();

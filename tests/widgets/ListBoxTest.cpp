@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "window/controls/ComboListBox.h"
 #include "support/ModalGuard.h"
+#include "window/controls/ComboListBox.h"
 
 #include <QSignalSpy>
 #include <QTest>

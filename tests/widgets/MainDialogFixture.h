@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/ModalGuard.h"
 #include "window/TemplateBuilder.h"
 #include "window/templates/DialogTemplate.h"
-#include "support/ModalGuard.h"
 
 #include <QApplication>
 #include <QDialog>

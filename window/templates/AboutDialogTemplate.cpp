@@ -17,8 +17,8 @@ constexpr std::array<DialogItem, 5> kItems{{
     {ItemKind::Static, kNoId, "Kov Calculator For Win32", 40, 10, 96, 8, NoPrefix | Group,
      "labelProduct", nullptr},
     // The leading blanks centre the version under the product line.
-    {ItemKind::Static, kNoId, "            Version " KOV_VERSION, 40, 20, 96, 8, Group, "labelVersion",
-     "Version " KOV_VERSION},
+    {ItemKind::Static, kNoId, "            Version " KOV_VERSION, 40, 20, 96, 8, Group,
+     "labelVersion", "Version " KOV_VERSION},
     {ItemKind::PushButton, kIdOk, "OK", 146, 10, 30, 14, DefPushButton | Group | TabStop,
      "okButton", nullptr},
     {ItemKind::Static, kNoId, "Kov Calculator developers", 40, 40, 136, 8, Group, "labelAuthor",

@@ -3,9 +3,9 @@
 
 #include "KovVersion.h"
 
+#include "text/EntryChoices.h"
 #include "text/ModeName.h"
 #include "text/RowLine.h"
-#include "text/EntryChoices.h"
 
 #include <array>
 
