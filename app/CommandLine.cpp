@@ -59,11 +59,16 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
 
     CommandLineRequest request;
-    request.helpText = UsageWithProgramName(parser.helpText().toStdString());
-    const auto refuse = [&request](const QString& why) {
+    // Laid out only for the modes that print it: the window starts without
+    // waiting for it.
+    const auto withHelp = [&request, &parser]() {
+        request.helpText = UsageWithProgramName(parser.helpText().toStdString());
+        return request;
+    };
+    const auto refuse = [&request, &withHelp](const QString& why) {
         request.mode = CommandLineRequest::Mode::Refused;
         request.error = why.toStdString();
-        return request;
+        return withHelp();
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
@@ -75,7 +80,7 @@ CommandLineRequest ParseCommandLine(int argc, char** argv) {
     }
     if (parser.isSet(help)) {
         request.mode = CommandLineRequest::Mode::Help;
-        return request;
+        return withHelp();
     }
     if (parser.isSet(version)) {
         request.mode = CommandLineRequest::Mode::Version;

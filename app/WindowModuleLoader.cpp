@@ -50,7 +50,15 @@ int ComplainNoWindow(const char* reason) {
 
 int RunWindowModule(int argc, char** argv, const std::string& comboFile) {
     // Never unloaded: the window's objects live until the process ends.
-    void* module = dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Lazy binding for what the module brings along: the system libraries
+    // choose for themselves, as at the start of any program (Qt's bind at
+    // load; X11, xcb, EGL and the like bind a function when it is first
+    // called). Loading with RTLD_NOW bound some 1 400 functions of theirs
+    // that the window never calls (offscreen, nearly all of libX11). The
+    // module itself is linked to bind at load, so a symbol missing from the
+    // installed Qt still refuses the module here, in one sentence, and never
+    // ends the window halfway.
+    void* module = dlopen(ModulePath().c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (module == nullptr)
         return ComplainNoWindow(dlerror());
     auto* run = reinterpret_cast<decltype(&KovRunWindow)>(dlsym(module, kRunWindowSymbol));

@@ -3,7 +3,8 @@
 # Whole-process figures of kov-calculator beside bench/bare_dialog (one empty
 # QDialog, same build flags) and, as the floor of any window that shows text,
 # `bare_dialog --text` (the same dialog with one line in IPAGothic), measured
-# in the same run:
+# in the same run, and beside bench/window_linked (the same window linked into
+# one program, no module and no command line: what the module costs):
 #   - start-up: process start to the main window's first frame, timed by
 #     hyperfine; both programs end right after that frame
 #     (KOV_EXIT_AFTER_FIRST_FRAME);
@@ -30,7 +31,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh bench
 app="$build/kov-calculator"
 bare="$build/bench/bare_dialog"
-for program in "$app" "$bare" "$build/bench/startup_stages"; do
+linked="$build/bench/window_linked"
+for program in "$app" "$bare" "$linked" "$build/bench/startup_stages"; do
     if [ ! -x "$program" ]; then
         echo "missing $program: build first (cmake --build --preset release)" >&2
         exit 1
@@ -74,7 +76,8 @@ hyperfine --shell=none --warmup 5 --runs "$runs" --style basic \
     --export-csv "$work/startup.csv" \
     --command-name kov-calculator "$app" \
     --command-name bare_dialog "$bare" \
-    --command-name bare_dialog_text "$bare --text"
+    --command-name bare_dialog_text "$bare --text" \
+    --command-name window_linked "$linked"
 
 # CSV columns: command,mean,stddev,median,user,system,min,max (seconds).
 median_of() { awk -F, -v name="$1" '$1 == name { print $4 }' "$work/startup.csv"; }
@@ -87,6 +90,10 @@ echo "median: kov-calculator ${app_ms} ms, bare_dialog ${bare_ms} ms," \
     "bare_dialog --text ${text_ms} ms"
 echo "ratio to bare_dialog: $(ratio "$app_ms" "$bare_ms")," \
     "to bare_dialog --text: $(ratio "$app_ms" "$text_ms")"
+linked_ms=$(ms_of window_linked)
+echo "window_linked ${linked_ms} ms (ratio to bare_dialog --text:" \
+    "$(ratio "$linked_ms" "$text_ms")); kov-calculator to window_linked:" \
+    "$(ratio "$app_ms" "$linked_ms")"
 
 echo
 echo "== peak memory at the first frame ($memory_runs runs each)"
