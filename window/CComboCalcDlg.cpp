@@ -42,12 +42,7 @@ CComboCalcDlg::CComboCalcDlg(QWidget* parent) : QDialog(parent), m_hIcon(Program
 CComboCalcDlg::~CComboCalcDlg() = default;
 
 void CComboCalcDlg::BindButtons(const BuiltDialog& built) {
-    const auto bind = [&built](auto*& member, int id) {
-        using Control = std::remove_reference_t<decltype(*member)>;
-        member = built.Control<Control>(id);
-        if (!member)
-            qFatal("control %d is missing from the main window's template", id);
-    };
+    const auto bind = [&built](auto*& member, int id) { BindControl(built, member, id); };
     bind(m_btnAdd, Ctl::Add);
     bind(m_btnModify, Ctl::Modify);
     bind(m_btnClear, Ctl::Clear);

@@ -58,14 +58,7 @@ EntryForm::EntryForm(const BuiltDialog& built, ComboWorkbench& workbench, QObjec
 }
 
 void EntryForm::Bind(const BuiltDialog& built) {
-    // A template without one of these controls is a build error in all but
-    // name, so stop at once.
-    const auto bind = [&built](auto*& member, int id) {
-        using Control = std::remove_reference_t<decltype(*member)>;
-        member = built.Control<Control>(id);
-        if (!member)
-            qFatal("control %d is missing from the main window's template", id);
-    };
+    const auto bind = [&built](auto*& member, int id) { BindControl(built, member, id); };
     bind(m_rdoOn, Ctl::On);
     bind(m_rdoOff, Ctl::Off);
     bind(m_rdoCeil, Ctl::Ceil);

@@ -35,3 +35,12 @@ struct BuiltDialog {
 // boxes, and gives the dialog its title, font, window hints and fixed size;
 // the dialog centres itself, frame included, each time it is shown.
 BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl);
+
+// Attaches `member` to the control with identifier `id`. A template without
+// it is a build error in all but name, so the program stops at once.
+template <class T>
+void BindControl(const BuiltDialog& built, T*& member, int id) {
+    member = built.Control<T>(id);
+    if (!member)
+        qFatal("control %d is missing from the main window's template", id);
+}
