@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Beep()},
         TableCase{"New", 3, -1, [](auto& b) { return b.New(); },
                   Update(true, false, {}, kStartUp, 0, false, ControlRole::Hp)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Which of the commands beyond the buttons are enabled, for the menus and
 // the keys alike.
@@ -246,8 +246,9 @@ TEST(ComboWorkbench, RecordsOneLabelledStepForEachChangeAndNoneOtherwise) {
         c.run(bench);
         std::size_t steps = 0;
         for (; bench.IsEnabled(WorkbenchCommand::Undo, -1); ++steps) {
-            if (steps == 0)
+            if (steps == 0) {
                 EXPECT_EQ(bench.UndoLabel(), c.undoLabel) << c.name;
+            }
             bench.Undo();
         }
         EXPECT_EQ(steps, c.steps) << c.name;
