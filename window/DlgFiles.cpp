@@ -17,23 +17,11 @@ QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-SaveAnswer FromFeedback(Feedback::SaveAnswer answer) {
-    switch (answer) {
-    case Feedback::SaveAnswer::Save:
-        return SaveAnswer::Save;
-    case Feedback::SaveAnswer::Discard:
-        return SaveAnswer::Discard;
-    case Feedback::SaveAnswer::Cancel:
-        break;
-    }
-    return SaveAnswer::Cancel;
-}
-
 } // namespace
 
 bool CComboCalcDlg::MayLeaveCombo() {
     return m_workbench.MayLeave(
-        [this] { return FromFeedback(Feedback::AskSaveChanges(this, FileName(comboFilePath()))); },
+        [this] { return Feedback::AskSaveChanges(this, FileName(comboFilePath())); },
         [this] { return OnSaveFile(); });
 }
 

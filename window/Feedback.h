@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "workbench/SaveAnswer.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,8 +16,8 @@ namespace Feedback {
 
 enum class BoxIcon { Information, Warning };
 
-// The answers to "save the changes before closing?".
-enum class SaveAnswer { Save, Discard, Cancel };
+// The answers to "save the changes before closing?", as the workbench takes them.
+using SaveAnswer = ::SaveAnswer;
 
 using BeepHandler = std::function<void()>;
 using BoxHandler =

@@ -8,6 +8,7 @@
 #include "model/EntryCapture.h"
 #include "model/UndoHistory.h"
 #include "scoring/BestOrder.h"
+#include "workbench/SaveAnswer.h"
 #include "workbench/ViewUpdate.h"
 
 #include <functional>
@@ -17,9 +18,6 @@
 
 // The commands beyond the window's buttons whose enabling follows the combo.
 enum class WorkbenchCommand { Undo, Redo, DeleteLine, DuplicateLine, CopyReport, BestOrder };
-
-// What a person answers when the combo has unsaved changes to its file.
-enum class SaveAnswer { Save, Discard, Cancel };
 
 // The combo a person works on, with everything that belongs to it: its undo
 // history, the file it came from or went to, and what that file holds. Every
