@@ -9,7 +9,7 @@
 #include "window/controls/DialogLabel.h"
 #include "window/controls/DialogPushButton.h"
 #include "window/controls/DialogRadioButton.h"
-#include "window/controls/DropDownStyle.h"
+#include "window/controls/DialogDropDownList.h"
 #include "window/templates/ProgramIcon.h"
 
 #include <QButtonGroup>
@@ -100,9 +100,7 @@ QWidget* CreateItem(const DialogItem& item, const DialogTemplate& tmpl, QDialog*
     case ItemKind::ListBox:
         return new ComboListBox(dialog);
     case ItemKind::DropDownList: {
-        auto* combo = new QComboBox(dialog);
-        combo->setEditable(false);
-        combo->setInsertPolicy(QComboBox::NoInsert);
+        auto* combo = new DialogDropDownList(dialog);
         for (const InitialList& list : tmpl.lists) {
             if (list.id != item.id)
                 continue;
@@ -328,19 +326,11 @@ BuiltDialog BuildDialog(QDialog* dialog, const DialogTemplate& tmpl) {
     GroupArrowKeys(built);
     LabelDropDownLists(built, dialog);
 
-    // Made last so that it outlives the lists when the dialog's children are
-    // destroyed in creation order.
-    DropDownStyle* dropDownStyle = nullptr;
     for (std::size_t i = 0; i < tmpl.items.size(); ++i) {
         const DialogItem& item = tmpl.items[i];
         auto* combo = qobject_cast<QComboBox*>(built.items[i]);
         if (combo == nullptr)
             continue;
-        if (dropDownStyle == nullptr) {
-            dropDownStyle = new DropDownStyle;
-            dropDownStyle->setParent(dialog);
-        }
-        combo->setStyle(dropDownStyle);
         const int listHeight = MulDiv(item.cy, built.baseY, 8) - combo->height();
         combo->setMaxVisibleItems(std::max(1, listHeight / built.baseY));
     }
