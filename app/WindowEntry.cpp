@@ -5,18 +5,16 @@
 
 #include "KovVersion.h"
 #include "window/CComboCalcApp.h"
+#include "window/DialogFont.h"
 #include "window/ExitAfterFirstFrame.h"
-#include "window/Startup.h"
 
 #include <QApplication>
 #include <QFile>
 
 #include <optional>
 
-int KovRunWindow(int argc, char** argv, const char* comboFile) {
-    // The font system's set-up starts before the application object, so that
-    // it overlaps the connection to the display.
-    StartFontSystemWarmUp();
+int KovRunWindow(int argc, char** argv, const char* comboFile, void (*waitForFontSystem)()) {
+    SetFontSystemWait(waitForFontSystem);
     // QApplication keeps a reference to argc: this one outlives it. A display
     // that does not answer ends the program inside its constructor.
     std::optional<PlatformStartGuard> platformStart(std::in_place);

@@ -7,9 +7,11 @@
 
 // Runs the window mode: the application object, then the main window until it
 // ends; returns the program's exit status. `comboFile` is the combo file named
-// on the command line, or empty.
-extern "C" __attribute__((visibility("default"))) int KovRunWindow(int argc, char** argv,
-                                                                   const char* comboFile);
+// on the command line, or empty. `waitForFontSystem` returns once the font
+// system's set-up, which the program started before loading the module, has
+// finished; the window calls it before it asks for its first font.
+extern "C" __attribute__((visibility("default"))) int
+KovRunWindow(int argc, char** argv, const char* comboFile, void (*waitForFontSystem)());
 
 // The name the program looks the entry point up by.
 inline constexpr const char* kRunWindowSymbol = "KovRunWindow";

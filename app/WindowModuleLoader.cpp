@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowModuleLoader.h"
 
+#include "app/FontSystemWarmUp.h"
 #include "app/WindowModule.h"
 
 #include <cstdio>
@@ -64,5 +65,5 @@ int RunWindowModule(int argc, char** argv, const std::string& comboFile) {
     auto* run = reinterpret_cast<decltype(&KovRunWindow)>(dlsym(module, kRunWindowSymbol));
     if (run == nullptr)
         return ComplainNoWindow(dlerror());
-    return run(argc, argv, comboFile.c_str());
+    return run(argc, argv, comboFile.c_str(), &WaitForFontSystem);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/FontSystemWarmUp.h"
 #include "app/WindowModuleLoader.h"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,7 @@ int main(int argc, char** argv) {
         return RunCommandLineMode(request);
 
     ExitUnlessDesktopSession();
+    // Runs while the window's libraries are loaded.
+    StartFontSystemWarmUp();
     return RunWindowModule(argc, argv, request.file);
 }

@@ -4,8 +4,10 @@
 // bench/startup.sh times it beside kov-calculator, so the difference between
 // the two is what the program pays for reading its arguments first and
 // loading the window as a module.
+#include "app/FontSystemWarmUp.h"
 #include "app/WindowModule.h"
 
 int main(int argc, char** argv) {
-    return KovRunWindow(argc, argv, "");
+    StartFontSystemWarmUp(); // as the program does before it loads the module
+    return KovRunWindow(argc, argv, "", &WaitForFontSystem);
 }

@@ -33,7 +33,7 @@ done
 # window's own classes.
 exported="$(nm -D --defined-only "$module")"
 grep -qE ' T KovRunWindow$' <<<"$exported" || fail "the module does not export KovRunWindow"
-own='CComboCalc|ComboState|theApp|StartFontSystemWarmUp'
+own='CComboCalc|ComboState|theApp|DialogFont'
 if grep -qE "$own" <<<"$exported"; then
     fail "the module exports the window's own symbols: $(grep -E "$own" <<<"$exported" | head -3)"
 fi
@@ -65,7 +65,7 @@ readelf -d "$module" | grep -qE 'FLAGS.*(BIND_NOW|NOW)' ||
 # window.
 cat >"$work/missing.cpp" <<'SOURCE'
 extern "C" int KovMissingFunction();
-extern "C" __attribute__((visibility("default"))) int KovRunWindow(int, char**, const char*) {
+extern "C" __attribute__((visibility("default"))) int KovRunWindow(int, char**, const char*, void (*)()) {
     return KovMissingFunction();
 }
 SOURCE
