@@ -6,6 +6,8 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -141,6 +143,22 @@ TEST_F(MainDialogTest, GroupBoxDrawsAnEtchedFrameWhoseTopLineRunsBehindItsCaptio
     for (int x = caption.left(); x <= caption.right(); ++x)
         wiped += image.pixel(x, lineY) == window ? 1 : 0;
     EXPECT_GT(wiped, caption.width() / 4);
+
+    // Away from the caption the frame is Qt's own sunken shade rectangle.
+    QImage reference(box->size(), QImage::Format_RGB32);
+    reference.fill(qRgb(255, 0, 255));
+    {
+        QPainter painter(&reference);
+        qDrawShadeRect(&painter, QRect(0, lineY, box->width(), box->height() - lineY),
+                       box->palette(), /*sunken=*/true, /*lineWidth=*/1);
+    }
+    const QRect behindCaption = caption.adjusted(-1, 0, 1, 1);
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!behindCaption.contains(x, y) && image.pixel(x, y) != reference.pixel(x, y))
+                ++differing;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(MainDialogTest, ArrowButtonsDrawTheirArrowsInTheDialogFace) {
