@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/DisplayCheck.h"
 
+#include "app/ProgramName.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,8 +20,9 @@ void ExitUnlessDesktopSession() {
     // and is used as given, even without a session.
     if (IsSet("QT_QPA_PLATFORM") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"))
         return;
-    std::fputs("kov-calculator needs a desktop session (X11 or Wayland) to show its window, "
-               "but neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
-               stderr);
+    std::fprintf(stderr,
+                 "%s needs a desktop session (X11 or Wayland) to show its window, "
+                 "but neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
+                 kProgramName);
     std::exit(1);
 }

@@ -2,6 +2,7 @@
 #include "app/WindowModuleLoader.h"
 
 #include "app/FontSystemWarmUp.h"
+#include "app/ProgramName.h"
 #include "app/WindowModule.h"
 
 #include <cstdio>
@@ -42,7 +43,7 @@ std::filesystem::path ModulePath() {
 }
 
 int ComplainNoWindow(const char* reason) {
-    std::fprintf(stderr, "kov-calculator: cannot load its window module (%s).\n",
+    std::fprintf(stderr, "%s: cannot load its window module (%s).\n", kProgramName,
                  reason != nullptr ? reason : "unknown reason");
     return kExitNoWindow;
 }

@@ -7,11 +7,11 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
+#include <qdrawutil.h>
 
 namespace {
 
