@@ -47,8 +47,12 @@ status=0
 grep -qE '^kov-calculator [0-9]' "$work/out" || fail "--version without the module said: $(cat "$work/out")"
 
 mkdir -m 700 "$work/runtime"
+# An empty environment but for the leak checker's suppressions, when the
+# suite runs under the sanitizers.
+sanitizer=()
+[ -z "${LSAN_OPTIONS:-}" ] || sanitizer+=("LSAN_OPTIONS=$LSAN_OPTIONS")
 status=0
-env -i QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" KOV_EXIT_AFTER_FIRST_FRAME=1 \
+env -i "${sanitizer[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" KOV_EXIT_AFTER_FIRST_FRAME=1 \
     timeout 60 "$alone" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "the window without its module: status $status, not 1"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "the window without its module said: $(cat "$work/err")"
@@ -71,7 +75,7 @@ extern "C" __attribute__((visibility("default"))) int KovRunWindow(int, char**, 
 SOURCE
 "$compiler" -shared -fPIC -Wl,-z,now -o "$work/kovwindow.so" "$work/missing.cpp"
 status=0
-env -i QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" KOV_EXIT_AFTER_FIRST_FRAME=1 \
+env -i "${sanitizer[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" KOV_EXIT_AFTER_FIRST_FRAME=1 \
     timeout 60 "$alone" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "a module with a missing symbol: status $status, not 1"
 grep -qE "^kov-calculator: cannot load its window module \(.*undefined symbol: KovMissingFunction.*\)\.$" \
