@@ -4,6 +4,7 @@
 // and several programs appending at the same time.
 #include "faults/ChildProcess.h"
 #include "faults/PlannedWrites.h"
+#include "faults/WriteInChild.h"
 #include "support/FileText.h"
 #include "support/TempDir.h"
 
@@ -37,23 +38,10 @@ std::string Block(int writer, int number) {
     return block + std::string(83, '-') + "\r\n\r\n";
 }
 
-std::string Outcome(const WriteOutcome& outcome) {
-    return outcome.ok ? "ok" : "failed: " + outcome.error;
-}
-
 // The outcome of one append in a child, as "ok" or "failed: <reason>";
 // "cannot" when the child could not give up root.
 std::string AppendInChild(const std::string& path, const std::string& block, bool asNobody) {
-    const ChildResult child = RunInChild(
-        [&](int report) {
-            Report(report, Outcome(AppendResultsBlock(path, block)));
-            return 0;
-        },
-        asNobody);
-    if (child.status == kChildCannot)
-        return "cannot";
-    EXPECT_EQ(child.status, 0);
-    return child.output;
+    return WriteInChild([&] { return AppendResultsBlock(path, block); }, asNobody);
 }
 
 const std::string kEarlier = "Calculate  : Real\r\nan earlier report, cut short";

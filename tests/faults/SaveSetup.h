@@ -3,7 +3,7 @@
 
 // What the save fault tests share: a combo of a few kilobytes, an old file's
 // text, the names left in a folder, and one save in a child process.
-#include "faults/ChildProcess.h"
+#include "faults/WriteInChild.h"
 
 #include "files/ComboFileWriter.h"
 #include "scoring/Scoring.h"
@@ -38,17 +38,7 @@ inline const std::string kOld = "{\"format\": \"kov-combo\", \"version\": 1, \"h
 
 // "ok" or "failed: <reason>" for one save in a child process.
 inline std::string SaveInChild(const std::string& path, bool asNobody) {
-    const ChildResult child = RunInChild(
-        [&](int report) {
-            const WriteOutcome outcome = SaveComboFile(path, FullCombo());
-            Report(report, outcome.ok ? "ok" : "failed: " + outcome.error);
-            return 0;
-        },
-        asNobody);
-    if (child.status == kChildCannot)
-        return "cannot";
-    EXPECT_EQ(child.status, 0);
-    return child.output;
+    return WriteInChild([&] { return SaveComboFile(path, FullCombo()); }, asNobody);
 }
 
 } // namespace faults
