@@ -9,7 +9,6 @@
     const RESULTS_KEY = "Results.Txt";
     const Style = { Group: 1, TabStop: 2, Hidden: 4, Disabled: 8, LeftText: 16, DefPushButton: 32 };
     const KOV_DEFAULT_INDEX = 5; // "1.0"
-    const ID_LIST = { kovRate: 1024, hitRate: 1011, hitCount: 1028, linkCount: 1026 };
 
     let kov = null;
     let wb = null;
@@ -452,7 +451,7 @@
             localStorage.removeItem(RESULTS_KEY);
             messageBox("Results.Txt", "Results.Txt is empty.");
         },
-        about: () => messageBox("About - Kov Calculator", "Kov Calculator Ver.0.92"),
+        about: () => messageBox("About - Kov Calculator", document.title),
     };
 
     function download(name, text, type) {

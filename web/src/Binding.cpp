@@ -7,6 +7,8 @@
 
 #include "files/ComboFileReader.h"
 #include "files/ComboFileWriter.h"
+#include "files/ComboFileFormat.h"
+#include "report/BestOrderSummary.h"
 #include "report/ComboReport.h"
 #include "scoring/BestOrder.h"
 #include "text/DigitFilter.h"
@@ -88,17 +90,9 @@ val EntryToJs(const ComboEntry& e) {
     // The texts the form's lists are matched against, as the window forms them.
     out.set("kovRateText", FormatFixed(e.m_dKovRate, 1));
     out.set("hitRateText", FormatFixed(e.m_dHitRate, 3));
-    out.set("unDefence", e.m_bUnDefence);
     out.set("hitsLeft", static_cast<double>(static_cast<std::uint32_t>(e.m_nHitsLeft)));
-    out.set("calculate", e.m_bCalculate);
-    out.set("airier", e.m_bAirier);
-    out.set("core", e.m_bCore);
-    out.set("counter", e.m_bCounter);
-    out.set("double", e.m_bDouble);
-    out.set("linkTrap", e.m_bLinkTrap);
-    out.set("longRange", e.m_bLongRange);
-    out.set("rapidChain", e.m_bRapidChain);
-    out.set("option", e.m_bOption);
+    for (const combofile::FlagKey& flag : combofile::kFlagKeys)
+        out.set(std::string(flag.name), e.*flag.field);
     out.set("linkCount", static_cast<double>(static_cast<std::uint32_t>(e.m_nLinkCount)));
     return out;
 }
@@ -109,16 +103,6 @@ std::string ErrorText(const std::string& name, const ComboFileError& error) {
     if (!name.empty())
         return FormatComboFileError(name, error);
     return error.where.empty() ? error.reason : error.where + ": " + error.reason;
-}
-
-std::string BestOrderMessage(const BestOrderResult& result) {
-    if (!result.improved)
-        return "The current order already scores the most.";
-    const auto grouped = [](double value) {
-        const std::string text = FormatGrouped(value);
-        return text.substr(std::min(text.find_first_not_of(' '), text.size()));
-    };
-    return "Total Kov " + grouped(result.totalBefore) + " \u2192 " + grouped(result.totalAfter);
 }
 
 class WebWorkbench {
@@ -161,17 +145,15 @@ public:
     // The Trap Data controls write the working entry as they change.
     void SetEntry(const std::string& field, int value) {
         ComboEntry& e = m_bench.WorkingEntry();
-        static const std::pair<const char*, std::int32_t ComboEntry::*> kFields[] = {
-            {"type", &ComboEntry::m_nType},           {"damage", &ComboEntry::m_nDamage},
-            {"unDefence", &ComboEntry::m_bUnDefence}, {"calculate", &ComboEntry::m_bCalculate},
-            {"airier", &ComboEntry::m_bAirier},       {"core", &ComboEntry::m_bCore},
-            {"counter", &ComboEntry::m_bCounter},     {"double", &ComboEntry::m_bDouble},
-            {"linkTrap", &ComboEntry::m_bLinkTrap},   {"longRange", &ComboEntry::m_bLongRange},
-            {"rapidChain", &ComboEntry::m_bRapidChain}, {"option", &ComboEntry::m_bOption},
-        };
-        for (const auto& [name, member] : kFields) {
-            if (field == name)
-                e.*member = value;
+        if (field == "type") {
+            e.m_nType = value;
+        } else if (field == "damage") {
+            e.m_nDamage = value;
+        } else {
+            for (const combofile::FlagKey& flag : combofile::kFlagKeys) {
+                if (field == flag.name)
+                    e.*flag.field = value;
+            }
         }
     }
     val Entry() { return EntryToJs(m_bench.WorkingEntry()); }
@@ -252,7 +234,7 @@ val FindBestOrderIn(const std::string& comboText) {
     const BestOrderResult result = FindBestOrder(std::get<ComboState>(read));
     out.set("units", result.units);
     out.set("improved", result.improved);
-    out.set("message", BestOrderMessage(result));
+    out.set("message", BestOrderSummary(result));
     out.set("combo", result.improved ? SerializeComboFile(result.state) : std::string());
     return out;
 }
@@ -326,10 +308,6 @@ val DigitFilter(val codeUnits) {
     return out;
 }
 
-std::string FormatFixedText(double value, int decimals, int width) {
-    return FormatFixed(value, decimals, width);
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(kov) {
@@ -365,5 +343,4 @@ EMSCRIPTEN_BINDINGS(kov) {
     emscripten::function("missingField", &MissingField);
     emscripten::function("mainTemplate", &MainTemplate);
     emscripten::function("digitFilter", &DigitFilter);
-    emscripten::function("formatFixed", &FormatFixedText);
 }

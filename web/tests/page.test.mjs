@@ -141,6 +141,12 @@ test("undo and redo step through the combo's history", async () => {
     await page.keyboard.up("Control");
     assert.deepEqual(await d.lines(), []);
     assert.equal(await d.beeps(), beeps + 1);
+    // About names the version the core was built with, as the title does.
+    await d.click("windowMenuButton");
+    await d.click("menuAbout");
+    await page.waitForSelector("#messageBox[open]");
+    assert.match(await page.title(), /^Kov Calculator Ver\.\d+\.\d+$/);
+    assert.deepEqual(await d.message(), ["About - Kov Calculator", await page.title()]);
     await context.close();
 });
 
