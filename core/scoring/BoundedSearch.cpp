@@ -36,8 +36,14 @@
 //        and comes first): same future, the other ends higher;
 //      - a safe state of S has P1 >= P and s1 >= s: no later hit from
 //        either can reach 2^24, so every step is monotone and the safe one
-//        ends at least as high in any order (the rule and its bound are
-//        those of OrderSearch.cpp).
+//        ends at least as high in any order. Safe means
+//        B x D x P1 x G x (1 + 1e-9) + 50 < 2^24, with D the damage of all
+//        units (no 16-bit wrap, else nothing is safe), G the product of
+//        max(rate, 1) over the rows outside S (each step multiplies by a
+//        row's rate and truncates; 1 + 1e-9 covers the rounding of at most
+//        15 steps, each at most 1 + 2^-53), B their largest bonus and 50
+//        the Jk bonus. The bound rises with the rate, so a safe state makes
+//        every one of lower rate safe too.
 //    Every state dropped by the second or third rule has one kept, or one
 //    dropped by the first, that ends at least as high. So if some order
 //    reaches theta or more, the best final state kept is the best order;
@@ -241,19 +247,12 @@ void Search::Moves() {
 }
 
 bool Search::Cancelled() const {
-    const SearchControl* control = m_options.control;
-    return control != nullptr && control->cancel != nullptr &&
-           control->cancel->load(std::memory_order_relaxed);
+    return CancelRequested(m_options.control);
 }
 
 // `fraction` of this search done; it only ever grows.
 void Search::ShowProgress(double fraction) const {
-    const SearchControl* control = m_options.control;
-    if (control != nullptr && control->progress != nullptr) {
-        control->progress->store(m_options.progressFrom +
-                                     fraction * (m_options.progressTo - m_options.progressFrom),
-                                 std::memory_order_relaxed);
-    }
+    ReportProgress(m_options.control, fraction);
 }
 
 // Builds the states of `subset` (of `layer` units) from those of each
@@ -314,9 +313,8 @@ KOV_FAST_FLOOR void Search::Expand(unsigned subset, int layer, double theta) {
 // Appends to m_next the candidates of `subset` (in order of falling rate)
 // that the same-rate and domination rules keep.
 void Search::Prune(unsigned subset) {
-    // Whether a state is safe: no later hit from it can reach 2^24 (see
-    // OrderSearch.cpp for why this bound holds). The bound rises with the
-    // rate, so a safe state makes every state of lower rate safe too.
+    // Whether a state is safe: no later hit from it can reach 2^24 (the
+    // bound of the top comment).
     double growth = 1.0;
     double bonus = 0.0;
     for (unsigned left = m_full & ~subset; left != 0; left &= left - 1) {
@@ -433,7 +431,6 @@ BoundedSearchResult Search::Run() {
     Beam();
     Moves();
     m_result.knownTotal = m_knownTotal;
-    m_result.bound = m_bounds.usable ? m_bounds.rest[0] : std::numeric_limits<double>::infinity();
 
     const std::size_t size = std::size_t{m_full} + 1;
     m_begin.assign(size, 0);

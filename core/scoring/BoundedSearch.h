@@ -11,9 +11,6 @@
 
 struct BoundedSearchOptions {
     const SearchControl* control = nullptr;
-    // The part of the control's progress this search covers.
-    double progressFrom = 0.0;
-    double progressTo = 1.0;
     // States kept per layer by the first quick search for a good order; 0
     // leaves the current order as the only one known before the rounds.
     int beamWidth = 128;
@@ -27,7 +24,6 @@ struct BoundedSearchResult {
     double total = -std::numeric_limits<double>::infinity(); // best total Kov
     std::vector<int> order;                                  // its unit order
     double knownTotal = total;    // the best total known before the rounds
-    double bound = total;         // most any order can reach, by the subset bound
     int rounds = 0;               // rounds of the exact search run
     std::size_t largestLayer = 0; // most states kept in one layer of a round
 };

@@ -41,11 +41,6 @@ constexpr unsigned kControlEvery = 1024;
 constexpr double kDamageLimit = 32768.0;
 constexpr double kWholeLimit = 4503599627370496.0; // 2^52
 
-bool Cancelled(const SearchControl* control) {
-    return control != nullptr && control->cancel != nullptr &&
-           control->cancel->load(std::memory_order_relaxed);
-}
-
 // Most a unit's rows score when played from any rate between `low` and
 // `high` (`low` unused in Theory mode), their damage being `damage`.
 [[gnu::always_inline]] inline double UnitBound(const std::vector<UnitRow>& rows,
@@ -85,7 +80,7 @@ KOV_FAST_FLOOR bool FillRates(const OrderModel& model, SubsetBounds& b,
     }
     b.rateHigh.assign(size, 1.0);
     for (unsigned s = 1; s <= full; ++s) {
-        if (s % kControlEvery == 0 && Cancelled(control)) {
+        if (s % kControlEvery == 0 && CancelRequested(control)) {
             return false;
         }
         double low = std::numeric_limits<double>::infinity();
@@ -123,7 +118,7 @@ KOV_FAST_FLOOR bool FillRest(const OrderModel& model, SubsetBounds& b,
     RowDamage damage[kComboRows];
     b.rest.assign(b.total16.size(), 0.0);
     for (unsigned s = full; s-- > 0;) {
-        if (s % kControlEvery == 0 && Cancelled(control)) {
+        if (s % kControlEvery == 0 && CancelRequested(control)) {
             return false;
         }
         const double low = real ? b.rateLow[s] : 0.0;

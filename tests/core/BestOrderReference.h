@@ -6,8 +6,8 @@
 // subset search of OrderSearch.h, in Real mode first with the Theory pruning
 // for a known total and then exactly, bounded by it.
 
+#include "reference/OrderSearch.h"
 #include "scoring/ComboUnits.h"
-#include "scoring/OrderSearch.h"
 #include "scoring/Scoring.h"
 
 #include <numeric>

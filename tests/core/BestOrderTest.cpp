@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/BestOrder.h"
+#include "reference/OrderSearch.h"
 #include "scoring/BoundedSearch.h"
 #include "scoring/ComboUnits.h"
-#include "scoring/OrderSearch.h"
 #include "support/TestEntries.h"
 
 #include "BestOrderBruteForce.h"
@@ -280,6 +280,26 @@ TEST(BestOrder, MatchesEveryOrderWhenRealScoresWrap) {
         }
     }
     EXPECT_GT(wrapped, 30) << "most of these combos should have a score that wraps";
+}
+
+// A state no entry field can make, hits of several thousand damage: the 16-bit
+// damage so far wraps, nothing about the order is monotone, and the search
+// has to do without its bound and its domination rule.
+TEST(BestOrder, MatchesEveryOrderWhenTheDamageSoFarWraps) {
+    combos::ComboMaker maker(515);
+    for (int i = 0; i < 120; ++i) {
+        std::vector<int> rows;
+        ComboState s = maker.Combo(5 + i % 3, i % 2 == 1, i % 3 == 0, &rows);
+        int row = 0;
+        for (const int n : rows) { // the rows of a group stay alike
+            const int damage = 2000 + maker.Below(14000);
+            for (const int end = row + n; row < end; ++row)
+                s.m_table[row].m_nDamage = damage;
+        }
+        ScoreCombo(s);
+        SCOPED_TRACE(i);
+        CheckAgainstBruteForce(s, rows);
+    }
 }
 
 // Seven single hits at high rates: the last unit's score crosses 2^24

@@ -26,9 +26,6 @@ struct OrderSearchOptions {
     // dropped, so the search may then find nothing (total stays -infinity).
     double incumbent = -std::numeric_limits<double>::infinity();
     const SearchControl* control = nullptr;
-    // The part of the control's progress this search covers.
-    double progressFrom = 0.0;
-    double progressTo = 1.0;
 };
 
 struct OrderSearchResult {

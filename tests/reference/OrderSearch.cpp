@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "scoring/OrderSearch.h"
+#include "reference/OrderSearch.h"
 
 #include "scoring/Scoring.h"
 
@@ -315,13 +315,8 @@ bool Search::Stopped(unsigned subset) const {
     if (control == nullptr || subset % kControlEvery != 0) {
         return false;
     }
-    if (control->progress != nullptr) {
-        const double done = static_cast<double>(subset) / (m_full + 1.0);
-        control->progress->store(m_options.progressFrom +
-                                     done * (m_options.progressTo - m_options.progressFrom),
-                                 std::memory_order_relaxed);
-    }
-    return control->cancel != nullptr && control->cancel->load(std::memory_order_relaxed);
+    ReportProgress(control, static_cast<double>(subset) / (m_full + 1.0));
+    return CancelRequested(control);
 }
 
 OrderSearchResult Search::Run() {
@@ -342,9 +337,7 @@ OrderSearchResult Search::Run() {
             std::max<std::size_t>(result.largestFront, m_begin[s + 1] - m_begin[s]);
     }
     result.states = m_pool.size();
-    if (m_options.control != nullptr && m_options.control->progress != nullptr) {
-        m_options.control->progress->store(m_options.progressTo, std::memory_order_relaxed);
-    }
+    ReportProgress(m_options.control, 1.0);
 
     std::int32_t best = -1;
     for (std::uint32_t i = m_begin[m_full]; i < m_begin[m_full + 1]; ++i) {
