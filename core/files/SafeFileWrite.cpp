@@ -32,10 +32,6 @@ mode_t CurrentUmask() {
     return mask;
 }
 
-WriteOutcome Failed(int err) {
-    return {false, SystemErrorText(err)};
-}
-
 std::string LinkTarget(const std::string& link) {
     std::vector<char> target(PATH_MAX + 1);
     const ssize_t n = ::readlink(link.c_str(), target.data(), PATH_MAX);
@@ -63,7 +59,7 @@ WriteOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
     // Renaming would replace a file its owner made read-only; refuse, as
     // writing to it in place would be refused.
     if (old != nullptr && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
-        return Failed(errno);
+        return WriteFailure(errno);
     }
     // The temporary file sits beside the target: rename only works within
     // one file system.
@@ -71,7 +67,7 @@ WriteOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
     std::vector<char> name(pattern.c_str(), pattern.c_str() + pattern.size() + 1);
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        return Failed(errno);
+        return WriteFailure(errno);
     }
     const std::string temp(name.data());
     const auto fail = [&](int err, bool open) {
@@ -79,7 +75,7 @@ WriteOutcome ReplaceAtomically(const std::string& path, std::string_view bytes,
             ::close(fd);
         }
         ::unlink(temp.c_str());
-        return Failed(err);
+        return WriteFailure(err);
     };
 
     if (!TakeOwnerAndMode(fd, old)) {
@@ -121,7 +117,7 @@ WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
     }
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
-        return errno == ENOENT ? ReplaceAtomically(path, bytes, nullptr) : Failed(errno);
+        return errno == ENOENT ? ReplaceAtomically(path, bytes, nullptr) : WriteFailure(errno);
     }
     std::string target = path;
     if (S_ISLNK(info.st_mode)) {
@@ -130,14 +126,14 @@ WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
         // by a file, which would break the link without a word.
         if (::stat(path.c_str(), &info) != 0) {
             if (errno != ENOENT) {
-                return Failed(errno);
+                return WriteFailure(errno);
             }
             return {false, "a symbolic link to " + LinkTarget(path) + ", which does not exist"};
         }
         if (S_ISREG(info.st_mode)) {
             char* real = ::realpath(path.c_str(), nullptr);
             if (real == nullptr) {
-                return Failed(errno);
+                return WriteFailure(errno);
             }
             target = real;
             std::free(real);
@@ -150,7 +146,7 @@ WriteOutcome WriteFileSafely(const std::string& path, std::string_view bytes) {
         return WriteIntoStream(path, bytes);
     }
     if (S_ISDIR(info.st_mode)) {
-        return Failed(EISDIR);
+        return WriteFailure(EISDIR);
     }
     // A disk written over would lose its file system; a socket cannot be
     // opened as a file at all.

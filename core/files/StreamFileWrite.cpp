@@ -63,7 +63,7 @@ WriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes) {
         if (errno == ENXIO && ::stat(path.c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) {
             return {false, "no program is reading from the named pipe"};
         }
-        return {false, SystemErrorText(errno)};
+        return WriteFailure(errno);
     }
     // The name may have come to mean a regular file since it was looked at;
     // writing into one in place could leave it half old, half new.
@@ -80,7 +80,7 @@ WriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes) {
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         const int err = errno;
         ::close(fd);
-        return {false, SystemErrorText(err)};
+        return WriteFailure(err);
     }
     int err = 0;
     bool written;
@@ -89,10 +89,10 @@ WriteOutcome WriteIntoStream(const std::string& path, std::string_view bytes) {
         written = WriteAll(fd, bytes, err);
     }
     if (::close(fd) != 0 && written) {
-        return {false, SystemErrorText(errno)};
+        return WriteFailure(errno);
     }
     if (!written) {
-        return {false, SystemErrorText(err)};
+        return WriteFailure(err);
     }
     return {true, {}};
 }

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 // Undo and redo of changes. Each step keeps a whole snapshot of what was on
 // one side of the change (a combo and the file it belongs to: a few
@@ -17,9 +16,7 @@ inline constexpr std::size_t kDefaultUndoLimit = 100;
 
 template <class Snapshot> class UndoHistory {
 public:
-    static constexpr std::size_t kDefaultLimit = kDefaultUndoLimit;
-
-    explicit UndoHistory(std::size_t limit = kDefaultLimit)
+    explicit UndoHistory(std::size_t limit = kDefaultUndoLimit)
         : m_limit(std::max<std::size_t>(limit, 1)) {}
 
     // A change named `label` has turned `before` into the current snapshot.

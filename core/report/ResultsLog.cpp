@@ -52,10 +52,6 @@ void AppendAsciiLine(std::string& block, std::string_view line) {
     block += kLineEnd;
 }
 
-WriteOutcome Failure(int err) {
-    return WriteOutcome{false, SystemErrorText(err)};
-}
-
 } // namespace
 
 std::string BuildResultsBlock(const ComboState& state, const std::vector<std::string>& rowLines) {
@@ -94,7 +90,7 @@ WriteOutcome AppendResultsBlock(const std::string& path, const std::string& bloc
         fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        return Failure(errno);
+        return WriteFailure(errno);
     }
 
     // Where our bytes start and end in the file, known after the first write.
@@ -132,13 +128,13 @@ WriteOutcome AppendResultsBlock(const std::string& path, const std::string& bloc
             }
         }
         ::close(fd);
-        return Failure(writeError);
+        return WriteFailure(writeError);
     }
 
     // close() may report a delayed write error; on Linux the descriptor is gone
     // even when it fails, so it is never retried.
     if (::close(fd) != 0) {
-        return Failure(errno);
+        return WriteFailure(errno);
     }
     return WriteOutcome{true, {}};
 }

@@ -29,8 +29,6 @@ inline constexpr int kMaxHitCount = 15;
 inline constexpr int kMinLinkCount = 2;
 inline constexpr int kMaxLinkCount = 11;
 
-// The hit rate a Core hit always carries, whatever the Hit Rate list shows.
-
 // True when `rate` is exactly the double the window stores for one of the
 // list's items (the item text read as atof reads it).
 bool IsKovRateChoice(double rate);
