@@ -15,8 +15,6 @@ class ComboListView : public QObject {
 public:
     ComboListView(ComboListBox* list, QObject* parent);
 
-    ComboListBox* List() const { return m_list; }
-
     // The lines of rows 0..m_nLast, as they stand after scoring.
     void Rebuild(const ComboState& state);
     // No lines and no selection.

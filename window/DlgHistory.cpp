@@ -11,20 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-bool IsUndoKey(const QKeyEvent* key) {
-    return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
-}
-
-bool IsRedoKey(const QKeyEvent* key) {
-    return key->keyCombination() ==
-               QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
-           key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
-}
-
-} // namespace
-
 void CComboCalcDlg::OnUndo() {
     Apply(m_workbench.Undo());
 }
@@ -44,13 +30,14 @@ bool CComboCalcDlg::eventFilter(QObject* watched, QEvent* event) {
 
     // A number edit takes Ctrl+Z and the redo keys for its own typing. Once it
     // has no typing to take back, the keys go on to the combo's history.
-    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
     const auto* edit = qobject_cast<QLineEdit*>(widget);
-    const bool historyKey = IsUndoKey(key) || IsRedoKey(key);
-    const bool editTakes = edit && ((IsUndoKey(key) && edit->isUndoAvailable()) ||
-                                    (IsRedoKey(key) && edit->isRedoAvailable()));
+    const bool undoKey = m_actions->IsShortcutOf(WindowCommand::Undo, key);
+    const bool redoKey = m_actions->IsShortcutOf(WindowCommand::Redo, key);
+    const bool editTakes =
+        edit && ((undoKey && edit->isUndoAvailable()) || (redoKey && edit->isRedoAvailable()));
     if (event->type() == QEvent::ShortcutOverride) {
-        if (edit && historyKey && !editTakes) {
+        if (edit && (undoKey || redoKey) && !editTakes) {
             event->ignore(); // the window's Undo or Redo takes the key
             return true;
         }
@@ -58,7 +45,7 @@ bool CComboCalcDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     // A key press that got this far matched no enabled command: the key of a
     // command with nothing to work on beeps, as the command would.
-    if (!editTakes && m_actions->IsDisabledShortcut(*key, widget)) {
+    if (!editTakes && m_actions->IsDisabledShortcut(key, widget)) {
         Feedback::Beep();
         return true;
     }

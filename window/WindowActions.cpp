@@ -66,10 +66,6 @@ const WindowActions::Entry& WindowActions::At(WindowCommand command) const {
     return m_entries[static_cast<std::size_t>(command)];
 }
 
-QAction* WindowActions::Action(WindowCommand command) const {
-    return At(command).action;
-}
-
 void WindowActions::SetHandler(WindowCommand command, std::function<void()> handler) {
     At(command).handler = std::move(handler);
 }
@@ -112,6 +108,11 @@ void WindowActions::Refresh() {
         if (entry.action)
             entry.action->setEnabled(IsEnabled(entry));
     }
+}
+
+bool WindowActions::IsShortcutOf(WindowCommand command, const QKeyEvent& key) const {
+    const QAction* action = At(command).action;
+    return action && action->shortcuts().contains(QKeySequence(key.keyCombination()));
 }
 
 bool WindowActions::IsDisabledShortcut(const QKeyEvent& key, const QWidget* focus) const {

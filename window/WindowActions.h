@@ -42,8 +42,6 @@ public:
     // `list` has the focus (Delete in an edit deletes a character).
     WindowActions(QWidget* window, QWidget* list);
 
-    QAction* Action(WindowCommand command) const;
-
     void SetHandler(WindowCommand command, std::function<void()> handler);
     // Whether a menu offers the command now; without a rule it always does.
     void SetEnablingRule(WindowCommand command, std::function<bool()> rule);
@@ -55,6 +53,8 @@ public:
     // Whether `key` is the key of a command that is disabled now, where the
     // focus is `focus`.
     bool IsDisabledShortcut(const QKeyEvent& key, const QWidget* focus) const;
+    // Whether `key` is one of the command's keys.
+    bool IsShortcutOf(WindowCommand command, const QKeyEvent& key) const;
 
     // Adds the commands to `menu` (WindowCommand::Count stands for a
     // separator), each enabled by its rule.
