@@ -22,7 +22,6 @@ namespace {
 
 constexpr int kDefaultKovRateIndex = 5;
 static_assert(kKovRateTexts[kDefaultKovRateIndex] == std::string_view("1.0"));
-constexpr int kNumberEditLimit = 3;
 
 std::string SelectedText(const QComboBox* box) {
     return box->currentText().toStdString();
@@ -326,10 +325,10 @@ void EntryForm::ResetControls() {
 
     for (QLineEdit* edit : {m_editHp, m_editDef}) {
         edit->setEnabled(true);
-        edit->setMaxLength(kNumberEditLimit);
+        edit->setMaxLength(kNumberEditLength);
         edit->setText(QString()); // and no typing left to undo
     }
-    m_editDamage->setMaxLength(kNumberEditLimit);
+    m_editDamage->setMaxLength(kNumberEditLength);
     m_editDamage->setText(QString());
 
     m_cmbKovRate->setCurrentIndex(kDefaultKovRateIndex);

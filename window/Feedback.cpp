@@ -32,7 +32,7 @@ void RealBox(QWidget* owner, BoxIcon icon, const QString& caption, const QString
 }
 
 SaveAnswer RealSaveQuestion(QWidget* owner, const QString& fileName) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kov Calculator"),
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationName(),
                     QStringLiteral("Save the changes to %1 before closing?").arg(fileName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
     box.setDefaultButton(QMessageBox::Save);

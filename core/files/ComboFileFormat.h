@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/ComboEntry.h"
+#include "text/DigitFilter.h"
 
 #include <array>
 #include <cstddef>
@@ -17,6 +18,11 @@ inline constexpr std::string_view kSuffix = ".kovcombo";
 
 inline constexpr int kMinValue = 0; // hp, def and damage
 inline constexpr int kMaxValue = 999;
+// The number edits hold exactly the digits of the largest value.
+constexpr int DecimalDigits(int n) {
+    return n < 10 ? 1 : 1 + DecimalDigits(n / 10);
+}
+static_assert(DecimalDigits(kMaxValue) == kNumberEditLength);
 
 // Type names in TrapType order, CEIL = 1.
 inline constexpr std::array<std::string_view, 4> kTypeNames{"CEIL", "WALL", "FLOOR", "EXTRA"};

@@ -10,6 +10,9 @@
 // of them, as the edit is read through a five-character buffer.
 inline constexpr std::size_t kDigitFilterReadLength = 4;
 
+// Characters a number edit takes: enough for 999, the largest value.
+inline constexpr int kNumberEditLength = 3;
+
 struct DigitFilterStep {
     enum class Action {
         Nothing, // the edit is empty

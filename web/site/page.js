@@ -135,7 +135,7 @@
                 element.className = "edit";
                 element.inputMode = "numeric";
                 element.autocomplete = "off";
-                element.maxLength = 3;
+                element.maxLength = kov.numberEditLength;
                 entry.focusable = element;
                 break;
             case "list":
@@ -296,7 +296,7 @@
     }
 
     function readNumber(name) {
-        const digits = /^\d*/.exec(edit(name).value.slice(0, 4))[0];
+        const digits = /^\d*/.exec(edit(name).value.slice(0, kov.digitFilterReadLength))[0];
         return digits === "" ? 0 : Number.parseInt(digits, 10);
     }
     const chosen = (name) => box(name).selectedIndex >= 0;

@@ -5,9 +5,9 @@
 // differently; it only turns the core's records into plain script values.
 #include "web/src/ShareLink.h"
 
+#include "files/ComboFileFormat.h"
 #include "files/ComboFileReader.h"
 #include "files/ComboFileWriter.h"
-#include "files/ComboFileFormat.h"
 #include "report/BestOrderSummary.h"
 #include "report/ComboReport.h"
 #include "scoring/BestOrder.h"
@@ -343,4 +343,6 @@ EMSCRIPTEN_BINDINGS(kov) {
     emscripten::function("missingField", &MissingField);
     emscripten::function("mainTemplate", &MainTemplate);
     emscripten::function("digitFilter", &DigitFilter);
+    emscripten::constant("numberEditLength", kNumberEditLength);
+    emscripten::constant("digitFilterReadLength", static_cast<int>(kDigitFilterReadLength));
 }

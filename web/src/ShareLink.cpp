@@ -24,6 +24,18 @@ constexpr int kLinkBits = 4;
 // A Core hit's hit rate of 1 is the one after the list's fifteen.
 constexpr unsigned kCoreRateIndex = kHitRateTexts.size();
 
+// Every field holds every value the rest of the program allows in it.
+constexpr bool Holds(int bits, std::size_t values) {
+    return values <= (std::size_t{1} << bits);
+}
+static_assert(Holds(kValueBits, combofile::kMaxValue + 1));
+static_assert(Holds(kCountBits, kComboRows + 1));
+static_assert(Holds(kTypeBits, combofile::kTypeNames.size()));
+static_assert(Holds(kKovBits, kKovRateTexts.size()));
+static_assert(Holds(kHitRateBits, kCoreRateIndex + 1));
+static_assert(Holds(kHitsLeftBits, kMaxHitCount - kMinHitCount + 1));
+static_assert(Holds(kLinkBits, kMaxLinkCount + 1));
+
 constexpr std::string_view kAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -70,8 +82,7 @@ private:
     std::size_t m_used = 0;
 };
 
-template <std::size_t N>
-int ChoiceIndex(const std::array<const char*, N>& texts, double value) {
+template <std::size_t N> int ChoiceIndex(const std::array<const char*, N>& texts, double value) {
     for (std::size_t i = 0; i < N; ++i) {
         if (TextToDouble(texts[i]) == value)
             return static_cast<int>(i);
